@@ -1,0 +1,44 @@
+# Quick start: `make run` installs what is missing, builds and runs the main job;
+# `make test` builds and runs every test (a normal build and a sanitizer build).
+
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+OUT_DIR ?= out
+
+.PHONY: all deps build run test test-fast test-sanitize bench clean
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+build:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The main job: turn the bundled sample listing into a report file.
+run: deps build
+	mkdir -p $(OUT_DIR)
+	$(BUILD_DIR)/src/quarrow-book samples/sr22-undivided.txt --project 104 --control 2207 \
+		--stk $(OUT_DIR)/sr22-undivided.stk
+	@echo "Report file written: $(OUT_DIR)/sr22-undivided.stk"
+
+test: deps test-fast test-sanitize
+
+test-fast: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARROW_SANITIZE=ON \
+		-DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/book_bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(OUT_DIR)

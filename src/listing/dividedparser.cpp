@@ -1,0 +1,383 @@
+#include "listing/dividedparser.h"
+
+#include "listing/listingline.h"
+#include "listing/stakecolumn.h"
+#include "store/pictureformat.h"
+#include "store/runerror.h"
+#include "store/textfile.h"
+#include "store/textops.h"
+
+#include <algorithm>
+
+namespace quarrow {
+namespace {
+
+const std::string kFourBlanks(4, ' ');
+const std::string kFiveBlanks(5, ' ');
+const std::string kSixBlanks(6, ' ');
+const std::string kPlaceholderAfter = "   ****";
+const std::string kPlaceholderBefore = "****   ";
+
+// Lines that the road-design package marks with four empty fields from the 9th character
+// on are cut before their first comma, so they are skipped like lines without one.
+std::string cleanDividedLine(std::string_view line)
+{
+    if (line.size() >= 12 && line.substr(8, 4) == ",,,,")
+        return std::string(before(line, ','));
+    return std::string(trimBlanks(line));
+}
+
+// One roadway's pair of lines: line A is its left side, line B its right side. The median
+// lies on the left roadway's right side and on the right roadway's left side.
+struct Roadway
+{
+    PageArray& pages;
+    int pageIndex;
+    FieldArray& a;
+    FieldArray& b;
+    bool right;
+};
+
+// Which sides the station column shows values for.
+enum class Shown { Both, OnlyA, OnlyB };
+
+struct NoteHeaders
+{
+    const char* error;
+    const char* note;
+};
+
+// The header of a note or error cell, by roadway, by whether both sides carry one, and by
+// the column it stands in.
+NoteHeaders noteHeaders(bool rightRoadway, bool bothSpecial, int column)
+{
+    if (bothSpecial)
+        return {"Error : ", "Note : "};
+    if (!rightRoadway)
+        return column == kLeftStakeColumn ? NoteHeaders{"Error : ", "Note : "}
+                                          : NoteHeaders{"Error :", "Note : "};
+    return column == kLeftStakeColumn ? NoteHeaders{"Error: ", "Note :"}
+                                      : NoteHeaders{"Error: ", "Note : "};
+}
+
+class DividedParser
+{
+public:
+    explicit DividedParser(ReportStore& store) : s(store), p(store.Parser) {}
+
+    void run()
+    {
+        LineReader reader(s.InputFileName);
+        createIfMissing(s.WorkFile1Name);
+        createIfMissing(s.WorkFile2Name);
+        std::string line;
+        if (!reader.next(line))
+            return; // no header line: nothing to build
+        while (reader.next(line))
+            handleLine(line);
+        addPageItem(s.RightPageIndex);
+        s.LastRightPage = s.RightPageIndex;
+        s.LastLeftPage = s.LeftPageIndex;
+    }
+
+    // Keeps the books built up to a failure pageable: they end at the page reached, and
+    // the page list holds one item per page of them.
+    void keepBooksSoFar()
+    {
+        int capacity = s.RightPages.capacity();
+        s.LastRightPage = std::min(s.RightPageIndex, capacity - 1);
+        s.LastLeftPage = std::min(s.LeftPageIndex, capacity - 1);
+        if (s.RightPageIndex < capacity)
+            addPageItem(s.RightPageIndex);
+    }
+
+private:
+    void handleLine(std::string_view raw)
+    {
+        std::string line = cleanDividedLine(raw);
+        if (!isStationLine(line))
+            return;
+        p.FirstField = std::string(before(line, ','));
+        StationPart part = splitStation(line);
+        p.StationText = part.station;
+        takeHeaderFields(s.LeftPages.write(s.LeftPageIndex), p.FirstField);
+        takeHeaderFields(s.RightPages.write(s.RightPageIndex), p.FirstField);
+        if (!part.complete)
+            fail(errors::kInvalidArgument);
+
+        bool continued = p.StationText == p.PrevStationText;
+        if (continued)
+            continueStation(part.fields);
+        else
+            startStation(part.fields);
+        p.PageTurned = 0;
+        p.PrevStationText = p.StationText;
+    }
+
+    void startStation(std::string_view fields)
+    {
+        p.StationLineCount = 0;
+        splitFields(fields, p.LeftOuterFields);
+    }
+
+    void continueStation(std::string_view fields)
+    {
+        FieldArray* targets[] = {&p.LeftMedianFields, &p.RightMedianFields, &p.RightOuterFields};
+        if (p.StationLineCount >= 0 && p.StationLineCount < 3)
+            splitFields(fields, *targets[p.StationLineCount]);
+        ++p.StationLineCount;
+        if (p.StationLineCount == 1)
+            composeBlock(leftRoadway());
+        if (p.StationLineCount == 3) {
+            composeBlock(rightRoadway());
+            endStation();
+            if (p.PageTurned != 1)
+                --m_block;
+        }
+    }
+
+    Roadway leftRoadway()
+    {
+        return {s.LeftPages, s.LeftPageIndex, p.LeftOuterFields, p.LeftMedianFields, false};
+    }
+    Roadway rightRoadway()
+    {
+        return {s.RightPages, s.RightPageIndex, p.RightMedianFields, p.RightOuterFields, true};
+    }
+
+    void composeBlock(const Roadway& r)
+    {
+        BookPage& page = r.pages.write(r.pageIndex);
+        bool aSpecial = isMessageLine(r.a);
+        bool bSpecial = isMessageLine(r.b);
+        if (aSpecial)
+            r.a[6].clear();
+        if (bSpecial)
+            r.b[6].clear();
+        if (!aSpecial && !bSpecial) {
+            writeStationColumn(page, r, Shown::Both);
+        } else if (!aSpecial) {
+            writeStationColumn(page, r, Shown::OnlyA);
+            writeNote(page, r, kRightStakeColumn, false);
+        } else if (!bSpecial) {
+            writeStationColumn(page, r, Shown::OnlyB);
+            writeNote(page, r, kLeftStakeColumn, false);
+        } else {
+            writeStationCell(page);
+            writeNote(page, r, kLeftStakeColumn, true);
+            writeNote(page, r, kRightStakeColumn, true);
+        }
+        composeStakeColumn(page, m_block, kLeftStakeColumn, r.a, stakeRules(r, false));
+        composeStakeColumn(page, m_block, kRightStakeColumn, r.b, stakeRules(r, true));
+        writeCentreLine(page, r.right ? r.b : r.a);
+        composeMedian(page, r);
+        if (m_block == 2) {
+            page.FirstStation = p.StationText;
+        } else if (m_block == 0) {
+            page.LastStation = p.StationText;
+            if (!r.right)
+                p.PageTurned = 1;
+        }
+    }
+
+    void writeStationCell(BookPage& page)
+    {
+        putStation(page, 0, p.StationText);
+        page.HubCells.set(m_block, 0, 0, p.StationText);
+    }
+
+    // The station column: station, profile value, the hub's offset from the roadway line,
+    // and per side the shoulder elevation, the shoulder offset, the ditch elevation and the
+    // ditch offset. A side that carries a note shows placeholders.
+    void writeStationColumn(BookPage& page, const Roadway& r, Shown shown)
+    {
+        const FieldArray& regular = shown == Shown::OnlyB ? r.b : r.a;
+        writeStationCell(page);
+        putStation(page, 1, page.ProfileName + " = " + fmt(regular[0]));
+        putStation(page, 2, kSixBlanks + "@ " + fmt(regular[17]));
+        switch (shown) {
+        case Shown::Both: {
+            const std::string& noLeftDitch = r.right ? kFiveBlanks : kSixBlanks;
+            putStation(page, 3, aPart(r.a, 3, noLeftDitch) + "  " + bPart(r.b, 3));
+            putStation(page, 4, aPart(r.a, 4, noLeftDitch) + bPart(r.b, 4));
+            putStation(page, 5, aPart(r.a, 5, noLeftDitch) + "  " + bPart(r.b, 5));
+            putStation(page, 6, aPart(r.a, 6, noLeftDitch) + bPart(r.b, 6));
+            break;
+        }
+        case Shown::OnlyA:
+            for (int line = 3; line <= 6; ++line)
+                putStation(page, line, aPart(r.a, line, kFiveBlanks) + kPlaceholderAfter);
+            break;
+        case Shown::OnlyB:
+            putStation(page, 3, kPlaceholderBefore + bPart(r.b, 3));
+            putStation(page, 4, kPlaceholderBefore + "@" + fmt(field17(r.b) + fieldThreeOrZero(r.b)));
+            putStation(page, 5, kPlaceholderBefore + bPart(r.b, 5));
+            putStation(page, 6, kPlaceholderBefore + bPart(r.b, 6));
+            break;
+        }
+    }
+
+    std::string aPart(const FieldArray& a, int line, const std::string& noDitch) const
+    {
+        switch (line) {
+        case 3:
+            return fmt(a[2]);
+        case 4:
+            return "@" + fmt(field17(a) - fieldThreeOrZero(a));
+        case 5:
+            return isAbsent(a, 4) ? noDitch : fmt(fieldNumber(a, 2) - fieldNumber(a, 4));
+        default:
+            if (isAbsent(a, 4))
+                return " " + kFiveBlanks;
+            return "@" + (isAbsent(a, 5) ? std::string(" ")
+                                         : fmt(field17(a) - fieldNumber(a, 3) - fieldNumber(a, 5)));
+        }
+    }
+
+    std::string bPart(const FieldArray& b, int line) const
+    {
+        switch (line) {
+        case 3:
+            return fmt(b[2]);
+        case 4:
+            return " @" + fmt(field17(b) + fieldThreeOrZero(b));
+        case 5:
+            return isAbsent(b, 4) ? kSixBlanks : fmt(fieldNumber(b, 2) - fieldNumber(b, 4));
+        default:
+            if (isAbsent(b, 4))
+                return " " + kFourBlanks;
+            return "  @" + (isAbsent(b, 5) ? std::string(" ")
+                                           : fmt(field17(b) + fieldNumber(b, 3) + fieldNumber(b, 5)));
+        }
+    }
+
+    void writeNote(BookPage& page, const Roadway& r, int column, bool bothSpecial)
+    {
+        const FieldArray& x = column == kLeftStakeColumn ? r.a : r.b;
+        NoteHeaders headers = noteHeaders(r.right, bothSpecial, column);
+        writeMessage(page, m_block, column, x[0] == "Error" ? headers.error : headers.note, x[1],
+                     false);
+    }
+
+    StakeRules stakeRules(const Roadway& r, bool lineB) const
+    {
+        bool leftRoadwayOuter = !r.right && !lineB;
+        return {s.NumberFormat, s.NumberFormat2, s.NumberFormat, leftRoadwayOuter ? "@   " : "@  ",
+                lineB ? OffsetSense::RightOfField17 : OffsetSense::LeftOfField17};
+    }
+
+    // A value that is not numeric (a note's text) leaves the cell as it was.
+    void writeCentreLine(BookPage& page, const FieldArray& x)
+    {
+        if (auto value = readNumber(x[1])) {
+            std::string text = *value < 0 ? "C " + fmt(*value) : *value > 0 ? "F " + fmt(*value) : "";
+            page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
+        }
+        for (int line = 1; line <= 5; ++line)
+            page.StakeCells.set(m_block, kCentreColumn, line, {});
+    }
+
+    // The median side's stake, type code "M": the kind of median is named by field 16.
+    void composeMedian(BookPage& page, const Roadway& r)
+    {
+        const FieldArray& m = r.right ? r.a : r.b;
+        if (trimBlanks(m[6]) != "M")
+            return;
+        int column = r.right ? kLeftStakeColumn : kRightStakeColumn;
+        OffsetSense sense = r.right ? OffsetSense::LeftOfField17 : OffsetSense::RightOfField17;
+        auto put = [&](int line, std::string text) {
+            page.StakeCells.set(m_block, column, line, std::move(text));
+        };
+        auto number = [&](int index) { return fieldNumber(m, index); };
+        auto off = [&](double sum) { return fmt(offsetOf(sum, m, sense)); };
+        const std::string& code = m[16];
+        if (code == "SSTOGRD" || code == "BBSTOGRD") {
+            put(0, (r.right ? "MED F " : "MED F  ") + fmt(m[13]));
+            put(1, (r.right ? "@ " : "@  ") + off(number(3) + number(14) + fieldFiveOrZero(m)));
+            put(2, "FS = " + Format(std::string_view(m[15]), s.NumberFormat2));
+            put(3, isAbsent(m, 4) ? "TO SHLD PT" : "TO HP");
+        } else if (code == "SSTOV" || code == "BBSTOV") {
+            double five = code == "BBSTOV" ? fieldFiveOrZero(m) : 0.0;
+            put(0, "MEDIAN");
+            put(1, "TO ELEV " + fmt(m[9]));
+            put(2, "V-DITCH @" + off(number(3) + number(8) + five));
+            put(3, "");
+        } else if (code == "SSTOFBD" || code == "BBSTOFBD") {
+            double five = code == "BBSTOFBD" ? fieldFiveOrZero(m) : 0.0;
+            put(0, "MEDIAN");
+            put(1, "TO ELEV " + fmt(m[9]));
+            put(2, fmt(m[12]) + " FBD");
+            put(3, off(number(3) + number(8) + five) + " TO " +
+                       off(number(3) + number(8) + number(12) + five));
+        } else {
+            return;
+        }
+        put(4, "");
+    }
+
+    void endStation()
+    {
+        s.StationItems.push_back(p.StationText);
+        s.PageStationItems.push_back(listColumn(s.RightPageIndex + 1) + listColumn(p.StationText));
+        BookPage& page = s.RightPages.write(s.RightPageIndex);
+        if (m_block == 2) {
+            page.FirstStation = p.StationText;
+        } else if (m_block == 0) {
+            page.LastStation = p.StationText;
+            ++s.LeftPageIndex;
+            ++s.RightPageIndex;
+            addPageItem(s.RightPageIndex - 1);
+            p.PageTurned = 1;
+            m_block = 2;
+        }
+    }
+
+    void addPageItem(int index)
+    {
+        const BookPage& page = s.RightPages.read(index);
+        s.PageItems.push_back(listColumn(index + 1) + listColumn(page.FirstStation) +
+                              listColumn(page.LastStation));
+    }
+
+    void putStation(BookPage& page, int line, std::string text)
+    {
+        page.StakeCells.set(m_block, kStationColumn, line, std::move(text));
+    }
+
+    static double field17(const FieldArray& x) { return fieldNumber(x, 17); }
+    static double fieldThreeOrZero(const FieldArray& x)
+    {
+        double three = fieldNumber(x, 3);
+        return three > 990 ? 0.0 : three;
+    }
+
+    std::string fmt(const std::string& field) const
+    {
+        return Format(std::string_view(field), s.NumberFormat);
+    }
+    std::string fmt(double value) const { return Format(value, s.NumberFormat); }
+
+    ReportStore& s;
+    ParserState& p;
+    int m_block = 2;
+};
+
+} // namespace
+
+bool ParseDivided(ReportStore& store, Messenger& messenger)
+{
+    startNewBook(store);
+    store.LeftPageIndex = 0;
+    store.RightPageIndex = 0;
+    DividedParser parser(store);
+    try {
+        parser.run();
+        return true;
+    } catch (const RunError&) {
+        messenger.show(" There is something wrong at Sta. " + store.Parser.StationText);
+        parser.keepBooksSoFar();
+        return false;
+    }
+}
+
+} // namespace quarrow

@@ -1,0 +1,236 @@
+#include "listing/undividedparser.h"
+
+#include "listing/listingline.h"
+#include "listing/stakecolumn.h"
+#include "store/pictureformat.h"
+#include "store/runerror.h"
+#include "store/textfile.h"
+#include "store/textops.h"
+
+#include <algorithm>
+
+namespace quarrow {
+namespace {
+
+const std::string kFiveBlanks(5, ' ');
+const std::string kSixBlanks(6, ' ');
+const std::string kFourBlanks(4, ' ');
+
+class UndividedParser
+{
+public:
+    explicit UndividedParser(ReportStore& store) : s(store), p(store.Parser) {}
+
+    void run()
+    {
+        LineReader reader(s.InputFileName);
+        std::string line;
+        reader.next(line); // the roadway-type line
+        while (reader.next(line))
+            handleLine(line);
+        addPageItem(s.PageIndex);
+        s.LastPage = s.PageIndex;
+    }
+
+    // Keeps the book built up to a failure pageable: it ends at the page reached, and the
+    // page list holds one item per page of it.
+    void keepBookSoFar()
+    {
+        int capacity = s.UndividedPages.capacity();
+        s.LastPage = std::min(s.PageIndex, capacity - 1);
+        if (s.PageIndex < capacity)
+            addPageItem(s.PageIndex);
+    }
+
+private:
+    void handleLine(std::string_view raw)
+    {
+        std::string line = cleanUndividedLine(raw);
+        if (!isStationLine(line))
+            return;
+        p.FirstField = std::string(before(line, ','));
+        StationPart part = splitStation(line);
+        p.StationText = part.station;
+        takeHeaderFields(s.UndividedPages.write(s.PageIndex), p.FirstField);
+        if (!part.complete)
+            fail(errors::kInvalidArgument);
+
+        bool secondLine = p.StationText == p.PrevStationText;
+        if (secondLine) {
+            splitFields(part.fields, p.RightFields);
+            buildBlock(s.UndividedPages.write(s.PageIndex));
+            completeStation();
+            if (p.PageTurned != 1)
+                --m_block;
+        } else {
+            splitFields(part.fields, p.LeftFields);
+        }
+        p.PageTurned = 0;
+        p.PrevStationText = p.StationText;
+    }
+
+    void buildBlock(BookPage& page)
+    {
+        page.StakeCells.set(m_block, kStationColumn, 0, p.StationText);
+        page.HubCells.set(m_block, 0, 0, p.StationText);
+        bool leftMessage = isMessageLine(p.LeftFields);
+        bool rightMessage = isMessageLine(p.RightFields);
+        if (leftMessage && rightMessage)
+            buildMessages(page);
+        else if (leftMessage)
+            buildRightData(page);
+        else if (rightMessage)
+            buildLeftData(page);
+        else
+            buildBothData(page);
+    }
+
+    void buildMessages(BookPage& page)
+    {
+        const FieldArray& l = p.LeftFields;
+        const FieldArray& r = p.RightFields;
+        writeMessage(page, m_block, kLeftStakeColumn, l[0] == "Error" ? "Error :" : "Note :", l[1],
+                     true);
+        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Error" ? "Error :" : "Note :",
+                     r[1], true);
+    }
+
+    void buildRightData(BookPage& page)
+    {
+        const FieldArray& l = p.LeftFields;
+        const FieldArray& r = p.RightFields;
+        putStation(page, 1, page.ProfileName + " = " + fmt(r[0]));
+        for (int line = 2; line <= 5; ++line)
+            putStation(page, line, "****   " + rightPart(line));
+        writeMessage(page, m_block, kLeftStakeColumn, l[0] == "Note" ? "Note : " : "Error : ", l[1],
+                     true);
+        writeCentreLine(page, r);
+        StakeRules rules = stakeRules();
+        rules.fillPicture = s.NumberFormat;
+        composeStakeColumn(page, m_block, kRightStakeColumn, r, rules);
+    }
+
+    void buildLeftData(BookPage& page)
+    {
+        const FieldArray& l = p.LeftFields;
+        const FieldArray& r = p.RightFields;
+        putStation(page, 1, page.ProfileName + " = " + fmt(l[0]));
+        putStation(page, 2, leftPart(2) + "    ****");
+        for (int line = 3; line <= 5; ++line)
+            putStation(page, line, leftPart(line) + "   ****");
+        composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
+        writeCentreLine(page, l);
+        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Note" ? "Note : " : "Error : ", r[1],
+                     true);
+    }
+
+    void buildBothData(BookPage& page)
+    {
+        const FieldArray& l = p.LeftFields;
+        putStation(page, 1, page.ProfileName + " = " + fmt(l[0]));
+        putStation(page, 2, leftPart(2) + "  " + rightPart(2));
+        putStation(page, 3, leftPart(3) + rightPart(3));
+        putStation(page, 4, leftPart(4) + "  " + rightPart(4));
+        putStation(page, 5, leftPart(5) + rightPart(5));
+        composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
+        writeCentreLine(page, l);
+        composeStakeColumn(page, m_block, kRightStakeColumn, p.RightFields, stakeRules());
+    }
+
+    // Lines 2 to 5 of the station column hold each side's shoulder and ditch values:
+    // the elevation, "@" and the offset, the elevation less field 4, "@" and the ditch offset.
+    std::string leftPart(int line) const { return sidePart(p.LeftFields, line, "@", kFiveBlanks, kFiveBlanks, "@"); }
+    std::string rightPart(int line) const
+    {
+        return sidePart(p.RightFields, line, " @", kSixBlanks, kFourBlanks, "  @");
+    }
+
+    std::string sidePart(const FieldArray& x, int line, const std::string& offsetMarker,
+                         const std::string& noDitch, const std::string& noDitchOffset,
+                         const std::string& ditchMarker) const
+    {
+        switch (line) {
+        case 2:
+            return fmt(x[2]);
+        case 3:
+            return offsetMarker + (isAbsent(x, 3) ? " " : fmt(x[3]));
+        case 4:
+            return isAbsent(x, 4) ? noDitch : fmt(fieldNumber(x, 2) - fieldNumber(x, 4));
+        default:
+            if (isAbsent(x, 4))
+                return " " + noDitchOffset;
+            return ditchMarker +
+                   (isAbsent(x, 5) ? " " : fmt(fieldNumber(x, 3) + fieldNumber(x, 5)));
+        }
+    }
+
+    void writeCentreLine(BookPage& page, const FieldArray& x)
+    {
+        double value = fieldNumber(x, 1);
+        std::string text = value < 0 ? "C " + fmt(value) : value > 0 ? "F " + fmt(value) : "";
+        page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
+        for (int line = 1; line < StakeTable::kLines; ++line)
+            page.StakeCells.set(m_block, kCentreColumn, line, {});
+    }
+
+    void completeStation()
+    {
+        s.StationItems.push_back(p.StationText);
+        s.PageStationItems.push_back(listColumn(s.PageIndex + 1) + listColumn(p.StationText));
+        BookPage& page = s.UndividedPages.write(s.PageIndex);
+        if (m_block == 2)
+            page.FirstStation = p.StationText;
+        if (m_block == 0) {
+            page.LastStation = p.StationText;
+            ++s.PageIndex;
+            addPageItem(s.PageIndex - 1);
+            p.PageTurned = 1;
+            m_block = 2;
+        }
+        p.LeftFields.fill({});
+        p.RightFields.fill({});
+    }
+
+    void addPageItem(int index)
+    {
+        const BookPage& page = s.UndividedPages.read(index);
+        s.PageItems.push_back(listColumn(index + 1) + listColumn(page.FirstStation) +
+                              listColumn(page.LastStation));
+    }
+
+    void putStation(BookPage& page, int line, std::string text)
+    {
+        page.StakeCells.set(m_block, kStationColumn, line, std::move(text));
+    }
+
+    StakeRules stakeRules() const
+    {
+        return {s.NumberFormat, s.NumberFormat2, "00.00", "@  ", OffsetSense::FromCentre};
+    }
+
+    std::string fmt(const std::string& field) const { return Format(std::string_view(field), s.NumberFormat); }
+    std::string fmt(double value) const { return Format(value, s.NumberFormat); }
+
+    ReportStore& s;
+    ParserState& p;
+    int m_block = 2;
+};
+
+} // namespace
+
+bool ParseUndivided(ReportStore& store, Messenger& messenger)
+{
+    startNewBook(store);
+    store.PageIndex = 0;
+    UndividedParser parser(store);
+    try {
+        parser.run();
+        return true;
+    } catch (const RunError&) {
+        messenger.show(" Please correct data input file at station: " + store.Parser.StationText);
+        parser.keepBookSoFar();
+        return false;
+    }
+}
+
+} // namespace quarrow

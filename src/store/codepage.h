@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quarrow {
+
+// Listings and report files are Windows-1252 text. These convert their bytes for the
+// places that need Unicode: JSON output and the windows.
+std::string utf8FromWindows1252(std::string_view text);
+
+// Characters that Windows-1252 cannot hold become "?".
+std::string windows1252FromUtf8(std::string_view text);
+
+} // namespace quarrow

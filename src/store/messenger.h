@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace quarrow {
+
+// Everything the book routines tell the user goes through here. The desktop program shows
+// each text in an OK-only message box under its own title; the command-line tool prints it.
+class Messenger
+{
+public:
+    virtual ~Messenger() = default;
+    virtual void show(const std::string& text) = 0;
+};
+
+} // namespace quarrow

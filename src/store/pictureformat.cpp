@@ -1,0 +1,276 @@
+#include "store/pictureformat.h"
+
+#include "store/runerror.h"
+#include "store/textops.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace quarrow {
+namespace {
+
+enum class Reading { Number, NotNumber, OutOfRange };
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// True when `text` (already trimmed) follows the number grammar; `leadingExponent`
+// then receives the decimal exponent of the first significant digit, or a very small value
+// for zero, so that a range failure can be told apart as overflow or underflow.
+bool matchesGrammar(std::string_view text, long& leadingExponent)
+{
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        ++at;
+    std::size_t intStart = at;
+    at = skipDigits(text, at);
+    std::size_t intDigits = at - intStart;
+    std::size_t fracStart = at;
+    std::size_t fracDigits = 0;
+    if (at < text.size() && text[at] == '.') {
+        fracStart = ++at;
+        at = skipDigits(text, at);
+        fracDigits = at - fracStart;
+    }
+    if (intDigits + fracDigits == 0)
+        return false;
+    long exponent = 0;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        bool negative = false;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            negative = text[at++] == '-';
+        std::size_t expStart = at;
+        at = skipDigits(text, at);
+        if (at == expStart)
+            return false;
+        for (std::size_t i = expStart; i < at && exponent < 100000; ++i)
+            exponent = exponent * 10 + (text[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    if (at != text.size())
+        return false;
+
+    std::string_view intPart = text.substr(intStart, intDigits);
+    std::size_t firstNonZero = intPart.find_first_not_of('0');
+    if (firstNonZero != std::string_view::npos) {
+        leadingExponent = exponent + static_cast<long>(intDigits - firstNonZero) - 1;
+    } else {
+        std::string_view fracPart = text.substr(fracStart, fracDigits);
+        std::size_t fracNonZero = fracPart.find_first_not_of('0');
+        leadingExponent = fracNonZero == std::string_view::npos
+                              ? -100000
+                              : exponent - static_cast<long>(fracNonZero) - 1;
+    }
+    return true;
+}
+
+Reading parseNumber(std::string_view text, double& value)
+{
+    std::string_view trimmed = trimBlanks(text);
+    long leadingExponent = 0;
+    if (!matchesGrammar(trimmed, leadingExponent))
+        return Reading::NotNumber;
+    bool negative = trimmed.front() == '-';
+    if (trimmed.front() == '+' || trimmed.front() == '-')
+        trimmed.remove_prefix(1);
+    auto [end, ec] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (leadingExponent > 0)
+            return Reading::OutOfRange;
+        value = 0.0; // below the smallest double: the text means zero for all our purposes
+    } else if (ec != std::errc() || end != trimmed.data() + trimmed.size()) {
+        return Reading::NotNumber;
+    }
+    if (negative)
+        value = -value;
+    return Reading::Number;
+}
+
+// The decimal digits of |value| to 15 significant digits, and the decimal exponent of the
+// first digit: value = 0.d1d2...d15 x 10^(exponent + 1).
+struct Digits
+{
+    std::string digits;
+    int exponent = 0;
+    bool negative = false;
+};
+
+Digits significantDigits(double value)
+{
+    if (!std::isfinite(value))
+        fail(errors::kOverflow);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::string_view text(buffer);
+    Digits d;
+    d.negative = std::signbit(value);
+    d.digits.push_back(text[0]);
+    d.digits.append(text.substr(2, 14));
+    std::size_t e = text.find('e');
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    d.exponent);
+    return d;
+}
+
+// The value times 10^decimals, rounded half away from zero, as a digit string.
+std::string scaledDigits(const Digits& d, int decimals)
+{
+    long keep = static_cast<long>(d.exponent) + 1 + decimals;
+    if (keep < 0)
+        return "0";
+    std::string kept = d.digits;
+    if (keep >= static_cast<long>(kept.size())) {
+        kept.append(static_cast<std::size_t>(keep) - kept.size(), '0');
+        return kept;
+    }
+    bool roundUp = kept[static_cast<std::size_t>(keep)] >= '5';
+    kept.resize(static_cast<std::size_t>(keep));
+    if (roundUp) {
+        std::size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
+        if (i == 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i - 1];
+    }
+    return kept.empty() ? "0" : kept;
+}
+
+struct DigitPicture
+{
+    int minIntegerDigits = 0;
+    int requiredDecimals = 0;
+    int optionalDecimals = 0;
+    bool point = false;
+};
+
+std::optional<DigitPicture> readDigitPicture(std::string_view picture)
+{
+    DigitPicture p;
+    for (char c : picture) {
+        if (c == '.' && !p.point)
+            p.point = true;
+        else if (c == '0')
+            ++(p.point ? p.requiredDecimals : p.minIntegerDigits);
+        else if (c == '#')
+            p.optionalDecimals += p.point ? 1 : 0;
+        else
+            return std::nullopt;
+    }
+    return p;
+}
+
+std::string formatDigits(double value, const DigitPicture& p)
+{
+    Digits d = significantDigits(value);
+    int decimals = p.requiredDecimals + p.optionalDecimals;
+    std::string scaled = scaledDigits(d, decimals);
+    bool zero = scaled.find_first_not_of('0') == std::string::npos;
+    if (scaled.size() <= static_cast<std::size_t>(decimals))
+        scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
+
+    std::string integer = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
+    std::string fraction = scaled.substr(integer.size());
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
+    if (integer.size() < static_cast<std::size_t>(p.minIntegerDigits))
+        integer.insert(0, static_cast<std::size_t>(p.minIntegerDigits) - integer.size(), '0');
+    while (fraction.size() > static_cast<std::size_t>(p.requiredDecimals) && fraction.back() == '0')
+        fraction.pop_back();
+
+    std::string text = (d.negative && !zero) ? "-" : "";
+    text += integer;
+    if (p.point)
+        text += '.' + fraction;
+    return text;
+}
+
+std::string exponentText(int exponent)
+{
+    std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2)
+        digits.insert(0, 1, '0');
+    return std::string(exponent < 0 ? "E-" : "E+") + digits;
+}
+
+std::string plainText(double value)
+{
+    if (value == 0.0)
+        return "0";
+    Digits d = significantDigits(value);
+    std::string digits = d.digits;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    std::string text = d.negative ? "-" : "";
+    if (d.exponent < -4 || d.exponent > 14) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1)
+            text += '.' + digits.substr(1);
+        return text + exponentText(d.exponent);
+    }
+    if (d.exponent < 0)
+        return text + "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
+    auto integerDigits = static_cast<std::size_t>(d.exponent) + 1;
+    if (digits.size() <= integerDigits)
+        return text + digits + std::string(integerDigits - digits.size(), '0');
+    return text + digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+}
+
+bool isAlignPicture(std::string_view picture)
+{
+    return !picture.empty() && picture.find_first_not_of('@') == std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<double> readNumber(std::string_view text)
+{
+    double value = 0.0;
+    if (parseNumber(text, value) != Reading::Number)
+        return std::nullopt;
+    return value;
+}
+
+double toNumber(std::string_view text)
+{
+    double value = 0.0;
+    switch (parseNumber(text, value)) {
+    case Reading::Number:
+        return value;
+    case Reading::OutOfRange:
+        fail(errors::kOverflow);
+    case Reading::NotNumber:
+        break;
+    }
+    fail(errors::kTypeMismatch);
+}
+
+std::string Format(double value, std::string_view picture)
+{
+    if (isAlignPicture(picture))
+        return rightAlign(plainText(value), picture.size());
+    auto digitPicture = picture.empty() ? std::nullopt : readDigitPicture(picture);
+    return digitPicture ? formatDigits(value, *digitPicture) : plainText(value);
+}
+
+std::string Format(std::string_view text, std::string_view picture)
+{
+    if (isAlignPicture(picture))
+        return rightAlign(text, picture.size());
+    auto number = readNumber(text);
+    return number ? Format(*number, picture) : std::string(text);
+}
+
+} // namespace quarrow

@@ -1,0 +1,144 @@
+#include "store/textfile.h"
+
+#include "store/runerror.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace quarrow {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 16;
+
+const char* describeOpenFailure(int error, bool forWriting)
+{
+    switch (error) {
+    case ENOENT:
+        return forWriting ? errors::kPathNotFound : errors::kFileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return errors::kPermissionDenied;
+    case ENOSPC:
+        return errors::kDiskFull;
+    default:
+        return errors::kFileAccess;
+    }
+}
+
+std::string temporaryNameFor(const std::string& path)
+{
+    for (int n = 0;; ++n) {
+        std::string candidate = path + ".~" + std::to_string(n);
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::path(candidate), ec) && !ec)
+            return candidate;
+        if (ec)
+            fail(errors::kFileAccess);
+    }
+}
+
+} // namespace
+
+LineReader::LineReader(const std::string& path) : m_buffer(kBufferSize)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(path), ec))
+        fail(errors::kFileAccess);
+    m_file = std::fopen(path.c_str(), "rb");
+    if (!m_file)
+        fail(describeOpenFailure(errno, false));
+}
+
+LineReader::~LineReader()
+{
+    if (m_file)
+        std::fclose(m_file);
+}
+
+bool LineReader::fill()
+{
+    m_pos = 0;
+    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    if (m_end == 0 && std::ferror(m_file))
+        fail(errors::kFileAccess);
+    return m_end > 0;
+}
+
+bool LineReader::next(std::string& line)
+{
+    line.clear();
+    bool found = false;
+    while (m_pos < m_end || fill()) {
+        found = true;
+        const char* begin = m_buffer.data() + m_pos;
+        const char* end = m_buffer.data() + m_end;
+        const char* stop = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+        line.append(begin, stop);
+        m_pos = static_cast<std::size_t>(stop - m_buffer.data());
+        if (stop == end)
+            continue;
+        ++m_pos;
+        if (*stop == '\r' && (m_pos < m_end || fill()) && m_buffer[m_pos] == '\n')
+            ++m_pos;
+        return true;
+    }
+    return found;
+}
+
+SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path))
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(m_path), ec))
+        fail(errors::kFileAccess);
+    m_tempPath = temporaryNameFor(m_path);
+    m_file = std::fopen(m_tempPath.c_str(), "wb");
+    if (!m_file)
+        fail(describeOpenFailure(errno, true));
+}
+
+SafeFileWriter::~SafeFileWriter()
+{
+    if (m_file) {
+        std::fclose(m_file);
+        std::remove(m_tempPath.c_str());
+    }
+}
+
+void SafeFileWriter::write(std::string_view bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+        fail(errno == ENOSPC ? errors::kDiskFull : errors::kFileAccess);
+}
+
+void SafeFileWriter::commit()
+{
+    int closed = std::fclose(m_file);
+    m_file = nullptr;
+    if (closed != 0) {
+        int error = errno;
+        std::remove(m_tempPath.c_str());
+        fail(error == ENOSPC ? errors::kDiskFull : errors::kFileAccess);
+    }
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(m_tempPath), std::filesystem::path(m_path),
+                            ec);
+    if (ec) {
+        std::remove(m_tempPath.c_str());
+        fail(errors::kFileAccess);
+    }
+}
+
+void createIfMissing(const std::string& path)
+{
+    // Append mode creates a missing file and leaves an existing one as it is.
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (!file)
+        fail(describeOpenFailure(errno, true));
+    std::fclose(file);
+}
+
+} // namespace quarrow
