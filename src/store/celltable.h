@@ -23,34 +23,41 @@ public:
     // Fails with "Subscript out of range" for an index outside the table.
     const std::string& at(int block, int column, int line) const
     {
-        auto slot = slotOf(block, column, line);
-        auto it = find(slot);
-        return it != m_cells.end() && it->slot == slot ? it->text : emptyText();
+        auto it = find(slotOf(block, column, line));
+        return it != m_cells.end() ? it->text : emptyText();
     }
 
     void set(int block, int column, int line, std::string text)
     {
         auto slot = slotOf(block, column, line);
         auto it = find(slot);
-        bool present = it != m_cells.end() && it->slot == slot;
-        if (text.empty()) {
-            if (present)
-                m_cells.erase(it);
-        } else if (present) {
-            it->text = std::move(text);
-        } else {
-            m_cells.insert(it, Cell{slot, std::move(text)});
+        if (it != m_cells.end()) {
+            if (!text.empty()) {
+                it->text = std::move(text);
+                return;
+            }
+            *it = std::move(m_cells.back());
+            m_cells.pop_back();
+        } else if (!text.empty()) {
+            m_cells.push_back(Cell{slot, std::move(text)});
         }
     }
 
-    bool operator==(const CellTable&) const = default;
+    // Tables are equal when they hold the same texts in the same cells.
+    bool operator==(const CellTable& other) const
+    {
+        return m_cells.size() == other.m_cells.size() &&
+               std::all_of(m_cells.begin(), m_cells.end(), [&](const Cell& cell) {
+                   auto it = other.find(cell.slot);
+                   return it != other.m_cells.end() && it->text == cell.text;
+               });
+    }
 
 private:
     struct Cell
     {
         std::uint8_t slot;
         std::string text;
-        bool operator==(const Cell&) const = default;
     };
 
     static std::uint8_t slotOf(int block, int column, int line)
@@ -61,15 +68,16 @@ private:
         return static_cast<std::uint8_t>((block * kColumns + column) * kLines + line);
     }
 
+    // A page holds a few dozen texts: a scan of them is faster than keeping them ordered.
     auto find(std::uint8_t slot) const
     {
-        return std::lower_bound(m_cells.begin(), m_cells.end(), slot,
-                                [](const Cell& cell, std::uint8_t s) { return cell.slot < s; });
+        return std::find_if(m_cells.begin(), m_cells.end(),
+                            [slot](const Cell& cell) { return cell.slot == slot; });
     }
     auto find(std::uint8_t slot)
     {
-        return std::lower_bound(m_cells.begin(), m_cells.end(), slot,
-                                [](const Cell& cell, std::uint8_t s) { return cell.slot < s; });
+        return std::find_if(m_cells.begin(), m_cells.end(),
+                            [slot](const Cell& cell) { return cell.slot == slot; });
     }
 
     static const std::string& emptyText()
@@ -78,7 +86,7 @@ private:
         return empty;
     }
 
-    std::vector<Cell> m_cells; // ordered by slot
+    std::vector<Cell> m_cells; // the cells that hold text, in no order
 };
 
 using StakeTable = CellTable<4>;

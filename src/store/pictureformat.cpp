@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace quarrow {
 namespace {
@@ -108,18 +107,28 @@ struct Digits
     bool negative = false;
 };
 
+// The shortest text that reads back as the value is much cheaper to produce than a text of
+// a given precision; when it has 15 digits or fewer it is also the value to 15 digits.
 Digits significantDigits(double value)
 {
     if (!std::isfinite(value))
         fail(errors::kOverflow);
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    std::string_view text(buffer);
+    double magnitude = std::fabs(value);
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    if (text.find('e') > 16) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                            std::chars_format::scientific, 14)
+                  .ptr;
+        text = std::string_view(buffer, static_cast<std::size_t>(end - buffer));
+    }
     Digits d;
     d.negative = std::signbit(value);
-    d.digits.push_back(text[0]);
-    d.digits.append(text.substr(2, 14));
     std::size_t e = text.find('e');
+    d.digits.push_back(text[0]);
+    if (e > 1)
+        d.digits.append(text.substr(2, e - 2));
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     d.exponent);
     return d;

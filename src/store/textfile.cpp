@@ -98,6 +98,7 @@ SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path))
     m_file = std::fopen(m_tempPath.c_str(), "wb");
     if (!m_file)
         fail(describeOpenFailure(errno, true));
+    std::setvbuf(m_file, nullptr, _IOFBF, kBufferSize);
 }
 
 SafeFileWriter::~SafeFileWriter()
