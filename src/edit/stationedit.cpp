@@ -1,0 +1,111 @@
+#include "edit/stationedit.h"
+
+#include "edit/stationsearch.h"
+#include "store/textops.h"
+
+namespace quarrow {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kShownLines = 6;
+constexpr int kStakeCentreBox = 2;
+
+template <int Columns>
+std::string columnText(const CellTable<Columns>& cells, int block, int column)
+{
+    std::string text;
+    for (int line = 0; line < kShownLines; ++line) {
+        text += cells.at(block, column, line);
+        text += kLineEnd;
+    }
+    return text;
+}
+
+std::array<std::string, 7> boxLines(EditTable table, std::size_t box, std::string_view text)
+{
+    if (table == EditTable::Stake && box == kStakeCentreBox)
+        return {std::string(text)};
+    return readBoxLines(text);
+}
+
+template <int Columns>
+void writeColumns(CellTable<Columns>& cells, int block, EditTable table,
+                  const std::vector<std::string>& boxes)
+{
+    for (std::size_t box = 0; box < boxes.size() && box < Columns; ++box) {
+        auto lines = boxLines(table, box, boxes[box]);
+        int column = static_cast<int>(box);
+        for (int line = 0; line < CellTable<Columns>::kLines; ++line) {
+            bool keptStation = table == EditTable::Hub && column == 0 && line == 0;
+            if (!keptStation)
+                cells.set(block, column, line, std::string(trimBlanks(lines[line])));
+        }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable table,
+                                             std::int32_t page)
+{
+    const BookPage& source = currentPages(store).read(page);
+    int block = store.BlockIndex;
+    std::vector<std::string> boxes;
+    if (table == EditTable::Stake) {
+        for (int column = 0; column < StakeTable::kColumns; ++column)
+            boxes.push_back(column == kStakeCentreBox ? source.StakeCells.at(block, column, 0)
+                                                      : columnText(source.StakeCells, block, column));
+    } else {
+        boxes.push_back(store.EditStation);
+        for (int column = 1; column < HubTable::kColumns; ++column)
+            boxes.push_back(columnText(source.HubCells, block, column));
+    }
+    return boxes;
+}
+
+std::array<std::string, 7> readBoxLines(std::string_view text)
+{
+    std::array<std::string, 7> lines;
+    std::string_view rest = trimBlanks(text);
+    if (!contains(rest, kLineEnd)) {
+        lines[0] = std::string(rest);
+        return lines;
+    }
+    for (auto& line : lines) {
+        auto end = rest.find(kLineEnd);
+        if (end == std::string_view::npos) {
+            line = std::string(rest);
+            break;
+        }
+        line = std::string(rest.substr(0, end));
+        rest.remove_prefix(end + kLineEnd.size());
+    }
+    return lines;
+}
+
+std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes)
+{
+    for (const std::string& box : boxes) {
+        if (contains(box, ","))
+            return "A value cannot hold a comma: the report file could not keep it. "
+                   "Please correct.";
+    }
+    if (table == EditTable::Stake && !boxes.empty()) {
+        std::string_view station = trimBlanks(readBoxLines(boxes[0])[0]);
+        if (!station.empty() && !contains(station, "+"))
+            return "The station must be written with a \"+\" (for example 10+00). Please correct.";
+    }
+    return std::nullopt;
+}
+
+void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std::string>& boxes)
+{
+    BookPage& page = currentPages(store).write(store.CurrentPage);
+    if (table == EditTable::Stake)
+        writeColumns(page.StakeCells, store.BlockIndex, table, boxes);
+    else
+        writeColumns(page.HubCells, store.BlockIndex, table, boxes);
+    store.ReportState = 2;
+}
+
+} // namespace quarrow

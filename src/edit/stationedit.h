@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/reportstore.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarrow {
+
+// The two station editors: "Edit" corrects a block of the stake table (station column, left
+// stake, C.L., right stake), "Add" enters the hub table's values (left hub, left cut/fill,
+// C.L., right cut/fill, right hub). An editor has one multi-line box per column of its
+// table, lines separated by CR LF; the stake table's C.L. box holds one line, and the hub
+// table's station box shows the station and cannot be edited.
+enum class EditTable { Stake, Hub };
+
+// The texts of the editor's boxes for block BlockIndex of page `page` of the current book
+// (the undivided book, or the side of a divided book that CurrentSide names): each box holds
+// lines 0 to 5 of its column, each followed by CR LF; the stake table's C.L. box holds line
+// 0 alone; the hub table's station box holds EditStation.
+std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable table,
+                                             std::int32_t page);
+
+// The seven lines a box gives back: its text trimmed, cut at CR LF; lines beyond the
+// seventh are dropped, and lines the box does not give are empty.
+std::array<std::string, 7> readBoxLines(std::string_view text);
+
+// Why the report file could not keep the boxes' texts, or nothing when it can: its cells are
+// separated by commas, and it finds each block by the "+" of the block's station.
+std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes);
+
+// Writes the boxes into block BlockIndex of page CurrentPage of the current book, every line
+// of the editor's columns trimmed (the hub table's station cell keeps its text), and marks
+// the book as holding corrections not yet saved.
+void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std::string>& boxes);
+
+} // namespace quarrow

@@ -1,0 +1,107 @@
+#include "edit/stationsearch.h"
+
+#include "main/inputdriver.h"
+#include "store/runerror.h"
+
+#include <optional>
+#include <utility>
+
+namespace quarrow {
+namespace {
+
+bool isDivided(const ReportStore& store)
+{
+    return store.RoadwayType == "Divided";
+}
+
+struct StationPlace
+{
+    std::int32_t page;
+    std::int32_t block;
+};
+
+std::optional<StationPlace> searchPages(const PageArray& pages, std::int32_t lastPage,
+                                        std::string_view station, Messenger& messenger)
+{
+    double wanted = ConvertInDouble(station, messenger);
+    for (std::int32_t page = 0; page <= lastPage; ++page) {
+        for (std::int32_t block = 0; block <= 2; ++block) {
+            if (ConvertInDouble(pages.read(page).StakeCells.at(block, 0, 0), messenger) == wanted)
+                return StationPlace{page, block};
+        }
+    }
+    return std::nullopt;
+}
+
+// A run-time failure inside a search is reported, and the search matches nothing.
+std::optional<StationPlace> trappedSearch(const PageArray& pages, std::int32_t lastPage,
+                                          std::string_view station, Messenger& messenger)
+{
+    try {
+        return searchPages(pages, lastPage, station, messenger);
+    } catch (const RunError& error) {
+        messenger.show(std::string(" Program Error : ") + error.what() +
+                       " occured in SearchStation()");
+        return std::nullopt;
+    }
+}
+
+bool takePlace(ReportStore& store, const std::optional<StationPlace>& place, std::int16_t& page)
+{
+    if (!place)
+        return false;
+    page = static_cast<std::int16_t>(place->page);
+    store.BlockIndex = place->block;
+    return true;
+}
+
+} // namespace
+
+const PageArray& currentPages(const ReportStore& store)
+{
+    if (!isDivided(store))
+        return store.UndividedPages;
+    return store.CurrentSide == "left" ? store.LeftPages : store.RightPages;
+}
+
+PageArray& currentPages(ReportStore& store)
+{
+    return const_cast<PageArray&>(currentPages(std::as_const(store)));
+}
+
+std::int32_t lastPageOfCurrentSide(const ReportStore& store)
+{
+    if (!isDivided(store))
+        return store.LastPage;
+    return store.CurrentSide == "left" ? store.LastLeftPage : store.LastRightPage;
+}
+
+bool SearchStation(ReportStore& store, std::string_view station, std::int16_t& page,
+                   Messenger& messenger)
+{
+    return takePlace(store, trappedSearch(store.UndividedPages, store.LastPage, station, messenger),
+                     page);
+}
+
+bool SearchStationDivided(ReportStore& store, std::string_view station, std::int16_t& page,
+                          Messenger& messenger)
+{
+    bool left = store.CurrentSide == "left";
+    auto place = trappedSearch(left ? store.LeftPages : store.RightPages,
+                               left ? store.LastLeftPage : store.LastRightPage, station, messenger);
+    if (!place && !left)
+        store.BlockIndex = 3;
+    return takePlace(store, place, page);
+}
+
+bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page,
+                Messenger& messenger)
+{
+    if (store.RoadwayType == "Undivided")
+        return SearchStation(store, station, page, messenger);
+    if (store.RoadwayType == "Divided")
+        return SearchStationDivided(store, station, page, messenger);
+    return false;
+}
+
+} // namespace quarrow
