@@ -1,0 +1,47 @@
+#pragma once
+
+#include "render/drawingsurface.h"
+#include "render/pepprint.h"
+#include "store/messenger.h"
+#include "store/reportstore.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quarrow {
+
+// The printing loops, shared by the desktop program's print commands and the PDF output:
+// each page is drawn by the renderer as on the screen and followed by a new page. Ending
+// the document (and any message about it) is the caller's.
+//
+// A failing step shows "Program Error : " + description + " occured in viewPrint_click"
+// and printing goes on with the next step. Printing leaves `CurrentPage` (and
+// `CurrentSide` in a divided book) at the last page printed.
+class BookPrinter
+{
+public:
+    BookPrinter(ReportStore& store, PepPrint& renderer, Messenger& messenger);
+
+    // Draws page `CurrentPage` of the current side and starts a new page.
+    void printOnePage(DrawingSurface& printer);
+
+    // The undivided book, or the left book and then the right book. A roadway type that is
+    // neither prints nothing.
+    void printAll(DrawingSurface& printer);
+
+    // Pages `from` to `to` (0-based) of the undivided book, or of the book of a divided
+    // roadway that `side` names ("left" or "right"; any other text prints nothing). Nothing
+    // checks the range against the book: pages beyond it print whatever they hold.
+    void printPages(DrawingSurface& printer, std::int16_t from, std::int16_t to,
+                    const std::string& side);
+
+private:
+    void printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to);
+    template <typename Step> void reportFailure(Step&& step);
+
+    ReportStore& m_store;
+    PepPrint& m_renderer;
+    Messenger& m_messenger;
+};
+
+} // namespace quarrow
