@@ -1,0 +1,104 @@
+#include "render/qtpdfoutput.h"
+
+#include "render/bookprinter.h"
+#include "render/qtpaintersurface.h"
+#include "render/qtprintermetrics.h"
+#include "store/messenger.h"
+
+#include <ostream>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace quarrow {
+namespace {
+
+// US Letter less a quarter inch all round: 8 by 10.5 inches, 96 columns by 63 lines.
+constexpr double kMarginInches = 0.25;
+
+class CountingMessenger : public Messenger
+{
+public:
+    explicit CountingMessenger(std::ostream& err) : m_err(err) {}
+    void show(const std::string& text) override
+    {
+        m_err << text << '\n';
+        ++m_count;
+    }
+    int count() const { return m_count; }
+
+private:
+    std::ostream& m_err;
+    int m_count = 0;
+};
+
+QPageLayout letterLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                       QPageLayout::Inch);
+}
+
+bool reportFailure(std::ostream& err, const std::string& path, const QString& reason)
+{
+    err << "Cannot write the PDF file " << path << ": " << reason.toStdString() << '\n';
+    return false;
+}
+
+char g_programName[] = "quarrow-book";
+char g_platformOption[] = "-platform";
+char g_offscreen[] = "offscreen";
+
+} // namespace
+
+// QGuiApplication keeps references to its arguments, and takes out those it reads, for its
+// whole life: each application gets arguments of its own.
+struct QtPdfOutput::GuiApplication
+{
+    int argc = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? 1 : 3;
+    char* argv[4] = {g_programName, g_platformOption, g_offscreen, nullptr};
+    QGuiApplication application{argc, argv};
+};
+
+QtPdfOutput::QtPdfOutput(DateSource today) : m_today(std::move(today)) {}
+
+QtPdfOutput::~QtPdfOutput() = default;
+
+bool QtPdfOutput::print(ReportStore& store, const std::string& path, std::ostream& err)
+{
+    ensureGuiApplication();
+    QSaveFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly))
+        return reportFailure(err, path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Quarrow Print Book"));
+    writer.setPageLayout(letterLayout());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return reportFailure(err, path, QStringLiteral("the PDF could not be started"));
+
+    QtPainterSurface surface(painter, SurfaceKind::Printer);
+    QtPrinterMetrics metrics(&writer);
+    CountingMessenger messenger(err);
+    PepPrint renderer(store, messenger, metrics, m_today);
+    BookPrinter(store, renderer, messenger).printAll(surface);
+    painter.end();
+
+    if (!file.commit())
+        return reportFailure(err, path, file.errorString());
+    return messenger.count() == 0;
+}
+
+void QtPdfOutput::ensureGuiApplication()
+{
+    if (QGuiApplication::instance())
+        return;
+    m_application = std::make_unique<GuiApplication>();
+}
+
+} // namespace quarrow
