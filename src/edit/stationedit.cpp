@@ -91,7 +91,8 @@ std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::st
                    "Please correct.";
     }
     if (table == EditTable::Stake && !boxes.empty()) {
-        std::string_view station = trimBlanks(readBoxLines(boxes[0])[0]);
+        auto lines = readBoxLines(boxes[0]);
+        std::string_view station = trimBlanks(lines[0]);
         if (!station.empty() && !contains(station, "+"))
             return "The station must be written with a \"+\" (for example 10+00). Please correct.";
     }
