@@ -54,6 +54,14 @@ TEST(QuarrowBook, ReadsAReportAndWritesItAgain)
     EXPECT_EQ(test::readFile(dir.file("a.stk")), test::readFile(dir.file("b.stk")));
 }
 
+// A file name as the summary writes it: JSON escapes the "\" of Windows folder names.
+std::string asJson(std::string path)
+{
+    for (auto at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 2))
+        path.replace(at, 1, "\\\\");
+    return "\"" + path + "\"";
+}
+
 TEST(QuarrowBook, SummarisesTheBookAsJson)
 {
     TempDir dir;
@@ -63,7 +71,7 @@ TEST(QuarrowBook, SummarisesTheBookAsJson)
     EXPECT_THAT(result.out, HasSubstr("\"RoadwayType\": \"Undivided\""));
     EXPECT_THAT(result.out, HasSubstr("\"NumberFormat\": \"##.000\""));
     EXPECT_THAT(result.out, HasSubstr("\"LastPage\": 0"));
-    EXPECT_THAT(result.out, HasSubstr("\"ReportFileName\": \"" + dir.file("sr22.stk") + "\""));
+    EXPECT_THAT(result.out, HasSubstr("\"ReportFileName\": " + asJson(dir.file("sr22.stk"))));
     EXPECT_THAT(result.out, HasSubstr("\"StationItems\": [\n    \"10+00\"\n  ]"));
     EXPECT_THAT(result.out, HasSubstr("\"PageStationItems\": [\n    \"              1          10+00\"\n  ]"));
     EXPECT_THAT(result.out, HasSubstr("\"PageItems\": [\n    \"              1          10+00               \"\n  ]"));
