@@ -107,6 +107,7 @@ void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std
     else
         writeColumns(page.HubCells, store.BlockIndex, table, boxes);
     store.ReportState = 2;
+    store.UnsavedCorrections = true;
 }
 
 } // namespace quarrow

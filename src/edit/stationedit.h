@@ -34,7 +34,7 @@ std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::st
 
 // Writes the boxes into block BlockIndex of page CurrentPage of the current book, every line
 // of the editor's columns trimmed (the hub table's station cell keeps its text), and marks
-// the book as holding corrections not yet saved.
+// the book as holding corrections not yet saved (ReportState 2, UnsavedCorrections).
 void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std::string>& boxes);
 
 } // namespace quarrow

@@ -41,9 +41,8 @@ public:
     // "Program Error: " + description + " PrintRDSForm(PepPrint)".
     void PrintRDSForm(DrawingSurface& surface);
 
-    // Refreshes `PrintWidthChars` and `PrintHeightLines` from the printer (96 by 63, the
-    // reference page of 8 by 10.5 inches, when none can be queried), then draws the frame
-    // and the project, control-number and date texts. A failing step switches the font to
+    // Refreshes the page metrics (refreshPageMetrics), then draws the frame and the
+    // project, control-number and date texts. A failing step switches the font to
     // "Courier New" and is tried once more, then skipped; no message.
     void WriteHeader(DrawingSurface& surface);
 
@@ -61,8 +60,14 @@ public:
     // "Program Error: " + description + "(PutText(pepPrint))" and the text is not drawn.
     void PutText(DrawingSurface& surface, std::int16_t x, std::int16_t y, const std::string& text);
 
-private:
+    // Reads `PrintWidthChars` and `PrintHeightLines` from the printer (96 by 63, the
+    // reference page of 8 by 10.5 inches, when none can be queried).
     void refreshPageMetrics();
+
+    // Today's date as the page header shows it.
+    const DateSource& dateSource() const { return m_today; }
+
+private:
     void putAt(DrawingSurface& surface, double x, double y, const std::string& text);
     void reportTablesError(const RunError& error);
     const BookPage* currentBookPage() const;

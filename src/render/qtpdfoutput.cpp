@@ -37,16 +37,9 @@ private:
     int m_count = 0;
 };
 
-QPageLayout letterLayout()
+bool reportFailure(Messenger& messenger, const std::string& path, const QString& reason)
 {
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                       QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
-                       QPageLayout::Inch);
-}
-
-bool reportFailure(std::ostream& err, const std::string& path, const QString& reason)
-{
-    err << "Cannot write the PDF file " << path << ": " << reason.toStdString() << '\n';
+    messenger.show("Cannot write the PDF file " + path + ": " + reason.toStdString());
     return false;
 }
 
@@ -55,6 +48,37 @@ char g_platformOption[] = "-platform";
 char g_offscreen[] = "offscreen";
 
 } // namespace
+
+QPageLayout referencePageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                       QPageLayout::Inch);
+}
+
+bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
+                    const DateSource& today)
+{
+    QSaveFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly))
+        return reportFailure(messenger, path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Quarrow Print Book"));
+    writer.setPageLayout(referencePageLayout());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return reportFailure(messenger, path, QStringLiteral("the PDF could not be started"));
+
+    QtPainterSurface surface(painter, SurfaceKind::Printer);
+    QtPrinterMetrics metrics(&writer);
+    PepPrint renderer(store, messenger, metrics, today);
+    BookPrinter(store, renderer, messenger).printAll(surface);
+    painter.end();
+
+    if (!file.commit())
+        return reportFailure(messenger, path, file.errorString());
+    return true;
+}
 
 // QGuiApplication keeps references to its arguments, and takes out those it reads, for its
 // whole life: each application gets arguments of its own.
@@ -72,26 +96,8 @@ QtPdfOutput::~QtPdfOutput() = default;
 bool QtPdfOutput::print(ReportStore& store, const std::string& path, std::ostream& err)
 {
     ensureGuiApplication();
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly))
-        return reportFailure(err, path, file.errorString());
-    QPdfWriter writer(&file);
-    writer.setCreator(QStringLiteral("Quarrow Print Book"));
-    writer.setPageLayout(letterLayout());
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return reportFailure(err, path, QStringLiteral("the PDF could not be started"));
-
-    QtPainterSurface surface(painter, SurfaceKind::Printer);
-    QtPrinterMetrics metrics(&writer);
     CountingMessenger messenger(err);
-    PepPrint renderer(store, messenger, metrics, m_today);
-    BookPrinter(store, renderer, messenger).printAll(surface);
-    painter.end();
-
-    if (!file.commit())
-        return reportFailure(err, path, file.errorString());
-    return messenger.count() == 0;
+    return printBookToPdf(store, path, messenger, m_today) && messenger.count() == 0;
 }
 
 void QtPdfOutput::ensureGuiApplication()

@@ -2,10 +2,26 @@
 
 #include "cli/quarrowbook.h"
 #include "render/pepprint.h"
+#include "store/messenger.h"
+
+#include <QPageLayout>
 
 #include <memory>
 
 namespace quarrow {
+
+// The reference printable page: US Letter less a quarter inch all round, 8 by 10.5 inches,
+// which is 96 columns by 63 lines.
+QPageLayout referencePageLayout();
+
+// Prints the whole book into a PDF file on the reference page through the page renderer,
+// exactly as the printer prints it: one PDF page per book page, the undivided book or the
+// left pages and then the right pages. A file already at `path` is replaced only once the
+// new one is complete. Returns false, after telling the messenger, when the file could not
+// be written; the renderer's own messages go to the messenger too. Printing leaves
+// CurrentPage (and CurrentSide) at the last page printed. Needs a Qt GUI application.
+bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
+                    const DateSource& today);
 
 // Prints a whole book into a PDF file through the page renderer, exactly as the printer
 // prints it: one PDF page per book page (the undivided book, or the left pages and then the

@@ -13,6 +13,7 @@ void startNewBook(ReportStore& store)
     store.PageStationItems.clear();
     store.PageItems.clear();
     store.Parser = ParserState{};
+    store.UnsavedCorrections = false;
 }
 
 std::string listColumn(const std::string& text)

@@ -62,6 +62,8 @@ struct ReportStore
     std::int16_t InputError = 0;
     // 0: no book built; 2: a book was built and not saved since; 1: saved.
     std::int16_t ReportState = 0;
+    // The book holds corrections made since it was built, read or last saved.
+    bool UnsavedCorrections = false;
 
     ParserState Parser;
 

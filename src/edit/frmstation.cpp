@@ -1,0 +1,78 @@
+#include "edit/frmstation.h"
+
+#include "edit/stationsearch.h"
+#include "main/program.h"
+#include "render/frmprint.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quarrow {
+
+frmStation::frmStation(Program& program) : m_program(program)
+{
+    setObjectName(QStringLiteral("frmStation"));
+    setWindowTitle(QStringLiteral("Find Station on the Page"));
+    setFixedSize(twips(0, 0, 5295, 1785).size());
+    auto* label1 = new QLabel(QStringLiteral("Station :"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twips(120, 600, 855, 255));
+    auto* label2 = new QLabel(QStringLiteral("Page #"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(twips(1800, 240, 1095, 255));
+    auto* label3 = new QLabel(QStringLiteral("Station"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(twips(3720, 240, 1095, 255));
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setGeometry(twips(1080, 600, 3975, 315));
+    m_combo1->setEditable(true);
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    // The items are columns of 15 places: a fixed-pitch font keeps them under their headings.
+    m_combo1->setFont(QFont(QStringLiteral("Courier New")));
+    auto* find = new QPushButton(QStringLiteral("Find"), this);
+    find->setObjectName(QStringLiteral("Command1"));
+    find->setGeometry(twips(2040, 1200, 1095, 375));
+    connect(find, &QPushButton::clicked, this, &frmStation::Command1_Click);
+    takeBook();
+}
+
+void frmStation::takeBook()
+{
+    QStringList items;
+    for (const std::string& item : m_program.store().PageStationItems)
+        items << fromBook(item);
+    m_combo1->clear();
+    m_combo1->addItems(items);
+}
+
+void frmStation::goToStation(const std::string& side)
+{
+    if (!side.empty())
+        m_program.store().CurrentSide = side;
+    m_combo1->setEditText(m_combo1->itemText(0));
+    exec();
+}
+
+void frmStation::Command1_Click()
+{
+    m_program.trap(" Program Error : ", "", [this] { find(); });
+}
+
+// The page number of a list item is dropped: the station is found wherever it stands.
+void frmStation::find()
+{
+    QString text = m_combo1->currentText().trimmed();
+    qsizetype blank = text.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        fail(errors::kInvalidArgument);
+    ReportStore& store = m_program.store();
+    std::int16_t page = 0;
+    searchBook(store, toBook(text.mid(blank).trimmed()), page, m_program.messenger());
+    store.CurrentPage = page;
+    m_program.printWindow().redraw();
+    hide();
+}
+
+} // namespace quarrow

@@ -1,0 +1,299 @@
+#include "main/form1.h"
+
+#include "main/inputdriver.h"
+#include "main/program.h"
+#include "main/reportsaving.h"
+#include "about/frmabout.h"
+#include "render/frmprint.h"
+#include "render/frmsystem.h"
+#include "store/reportfile.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quarrow {
+namespace {
+
+QFont sansSerif(double points, bool bold = true)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
+                  double points)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setFont(sansSerif(points));
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool isEnter(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+Form1::Form1(Program& program) : m_program(program)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString());
+    setFixedSize(twips(0, 0, 7380, 3285).size());
+
+    m_label1 = makeLabel(this, "Label1", QStringLiteral("PRINT QUARROW BOOK"),
+                         twips(0, 0, 7335, 495), 13.5);
+    m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_label2 = makeLabel(this, "Label2", QStringLiteral("Project Number:"),
+                         twips(120, 720, 1932, 372), 9.75);
+    m_txtProjectNumber = new QLineEdit(this);
+    m_txtProjectNumber->setObjectName(QStringLiteral("txtProjectNumber"));
+    m_txtProjectNumber->setGeometry(twips(3000, 720, 4335, 285));
+    m_label3Control = makeLabel(this, "Label3_0", QStringLiteral("Control Number:"),
+                                twips(120, 1320, 1932, 252), 9.75);
+    m_txtControlNumber = new QLineEdit(this);
+    m_txtControlNumber->setObjectName(QStringLiteral("txtControlNumber"));
+    m_txtControlNumber->setGeometry(twips(3000, 1320, 4335, 285));
+    m_label3File = makeLabel(this, "Label3_1", QStringLiteral("FILE NAME:"),
+                             twips(120, 2040, 1575, 255), 9.75);
+    m_lblFilename = new QLabel(this);
+    m_lblFilename->setObjectName(QStringLiteral("lblFilename"));
+    m_lblFilename->move(twips(2040, 2040, 0, 0).topLeft());
+    m_cmdBrowse = makeButton(this, "cmdBrowse", QStringLiteral("File Browse"),
+                             twips(6000, 2040, 1215, 375));
+    m_command1 = makeButton(this, "Command1", QStringLiteral("About"), twips(1920, 2760, 1212, 372));
+    m_cmdPreview = makeButton(this, "cmdPreview", QStringLiteral("Preview"),
+                              twips(3960, 2760, 1215, 375));
+    m_cmdClose = makeButton(this, "cmdClose", QStringLiteral("Close"), twips(6000, 2760, 1215, 375));
+
+    setTabOrder(m_txtProjectNumber, m_txtControlNumber);
+    setTabOrder(m_txtControlNumber, m_cmdBrowse);
+    setTabOrder(m_cmdBrowse, m_cmdClose);
+    setTabOrder(m_cmdClose, m_cmdPreview);
+    setTabOrder(m_cmdPreview, m_command1);
+    m_txtProjectNumber->installEventFilter(this);
+    m_txtControlNumber->installEventFilter(this);
+
+    connect(m_cmdBrowse, &QPushButton::clicked, this, &Form1::cmdBrowse_Click);
+    connect(m_cmdPreview, &QPushButton::clicked, this, &Form1::cmdPreview_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &Form1::cmdClose_Click);
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    m_txtProjectNumber->setFocus();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtProjectNumber) {
+        if (isEnter(event))
+            m_txtControlNumber->setFocus();
+        else if (event->type() == QEvent::FocusOut)
+            txtProjectNumber_LostFocus();
+    } else if (watched == m_txtControlNumber) {
+        if (isEnter(event))
+            m_cmdBrowse->setFocus();
+        else if (event->type() == QEvent::FocusOut)
+            txtControlNumber_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::txtProjectNumber_LostFocus()
+{
+    m_program.store().ProjectNumber = toBook(m_txtProjectNumber->text());
+}
+
+void Form1::txtControlNumber_LostFocus()
+{
+    m_program.store().ControlNumber = toBook(m_txtControlNumber->text());
+}
+
+void Form1::setFileName(const QString& name)
+{
+    m_lblFilename->setText(name);
+    m_lblFilename->adjustSize();
+}
+
+bool Form1::checkNumbers()
+{
+    const ReportStore& store = m_program.store();
+    if (store.ProjectNumber.empty()) {
+        m_program.message(QStringLiteral("Please Enter Project Number"), this);
+        return false;
+    }
+    if (store.ControlNumber.empty()) {
+        m_program.message(QStringLiteral("Please Enter Control Number"), this);
+        return false;
+    }
+    return true;
+}
+
+// A book built and not saved since is offered for saving before it is replaced.
+bool Form1::isSaveDue() const
+{
+    const ReportStore& store = m_program.store();
+    return store.ReportState == 2 && store.InputError == 0 &&
+           !m_lblFilename->text().trimmed().isEmpty();
+}
+
+void Form1::runSavePrompt()
+{
+    const QString title = QStringLiteral("Saving Report File");
+    Dialogs& dialogs = m_program.dialogs();
+    ReportStore& store = m_program.store();
+    if (!dialogs.question(this, QStringLiteral(" Do you want to save report file ?"), title) &&
+        !dialogs.question(this,
+                          QStringLiteral("You are going to lose all corrections to your report. "
+                                         "Do you want to save the file ?"),
+                          title)) {
+        store.UnsavedCorrections = false; // the user chose to let them go
+        return;
+    }
+    if (askReportFileName(m_program, this) && writeReport(store, m_program.messenger()))
+        store.UnsavedCorrections = false;
+}
+
+void Form1::cmdBrowse_Click()
+{
+    m_program.trap("Program Error : ", " occured in cmdBrowse_click", [this] { browse(); });
+}
+
+void Form1::browse()
+{
+    if (!checkNumbers())
+        return;
+    if (isSaveDue())
+        runSavePrompt();
+    FileDialogState& dialog = m_program.openDialog();
+    m_program.dialogs().openFile(this,
+                                 QStringLiteral("Geopak RAW Data File(*.txt)|*.txt|"
+                                                "Comma Seperated Values File(*.csv)|*.csv|"
+                                                "Quarrow Report File(*.stk)|*.stk"),
+                                 dialog);
+    QString name = dialog.fileName.trimmed();
+    m_program.store().InputFileName = toBook(name);
+    setFileName(name);
+}
+
+void Form1::cmdPreview_Click()
+{
+    m_program.trap(" Error : ", " occured in cmdPreview_click", [this] { preview(); });
+}
+
+// A book holding corrections is offered for saving before another replaces it.
+void Form1::preview()
+{
+    if (m_program.store().UnsavedCorrections)
+        runSavePrompt();
+    ReportStore& store = m_program.store();
+    store.ReportState = 0;
+    store.LastPage = store.LastRightPage = store.LastLeftPage = 0;
+    store.PageIndex = store.LeftPageIndex = store.RightPageIndex = 0;
+    if (!checkNumbers())
+        return;
+    if (m_lblFilename->text().size() < 2) {
+        m_program.message(QStringLiteral("Please Select RAW data file"), this);
+        return;
+    }
+    store.InputFileName = toBook(m_lblFilename->text().trimmed());
+    switch (inputKindOf(store.InputFileName)) {
+    case InputKind::Report:
+        if (openReport())
+            drawAndShow();
+        return;
+    case InputKind::Listing:
+        if (openListing())
+            drawAndShow();
+        return;
+    case InputKind::Unknown:
+        m_program.message(QStringLiteral("Please Select RAW data file"), this);
+        return;
+    }
+}
+
+// Reads the report file; a report that cannot be read is not shown, so that it is never
+// offered for saving over the file it came from.
+bool Form1::openReport()
+{
+    ReportStore& store = m_program.store();
+    bool read = ReadReportFile(store, m_program.messenger());
+    m_program.showNewBook();
+    if (!read)
+        return false;
+    store.ReportFileName = store.InputFileName;
+    store.CurrentSide = "left";
+    store.CurrentPage = 0;
+    frmSystem(m_program, this).exec();
+    store.ReportState = 2;
+    return true;
+}
+
+bool Form1::openListing()
+{
+    ReportStore& store = m_program.store();
+    store.CurrentPage = 0;
+    setCursor(Qt::WaitCursor);
+    std::int16_t rejected = GpkQuarrow(store, m_program.messenger());
+    unsetCursor();
+    if (rejected == 1)
+        return false;
+    m_program.showNewBook();
+    frmSystem(m_program, this).exec();
+    store.ReportState = 2;
+    if (store.RoadwayType == "Divided")
+        store.CurrentSide = "left";
+    return true;
+}
+
+void Form1::drawAndShow()
+{
+    frmPrint& window = m_program.printWindow();
+    window.redraw();
+    window.Preview();
+}
+
+void Form1::cmdClose_Click()
+{
+    m_program.trap("Program Error :", " occured in cmdClose_click", [this] {
+        if (m_program.store().ReportState == 2)
+            runSavePrompt();
+    });
+    QCoreApplication::processEvents();
+    m_ending = true;
+    m_program.endProgram();
+}
+
+void Form1::Command1_Click()
+{
+    m_program.trap("Program Error : ", " occured in command1_click",
+                   [this] { frmAbout(m_program, this).exec(); });
+}
+
+// Closing the window by its frame is Close, save prompt included.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_ending)
+        cmdClose_Click();
+    event->accept();
+}
+
+} // namespace quarrow

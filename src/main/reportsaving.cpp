@@ -1,0 +1,28 @@
+#include "main/reportsaving.h"
+
+#include "main/program.h"
+
+#include <QFileInfo>
+
+namespace quarrow {
+
+bool askReportFileName(Program& program, QWidget* parent)
+{
+    FileDialogState dialog;
+    while (dialog.fileName.trimmed().isEmpty()) {
+        dialog.fileName = fromBook(program.store().ReportFileName);
+        if (!program.dialogs().saveFile(parent, QStringLiteral("Quarrow ReportFile(*.stk)|*.stk"),
+                                        QStringLiteral("stk"), dialog))
+            return false;
+        QString name = dialog.fileName.trimmed();
+        if (name.isEmpty() || !QFileInfo::exists(name))
+            continue;
+        if (!program.dialogs().question(parent, QStringLiteral("Do you want to overwrite file: ") + name,
+                                        QStringLiteral("Overwrite report file")))
+            dialog.fileName.clear();
+    }
+    program.store().ReportFileName = toBook(dialog.fileName.trimmed());
+    return true;
+}
+
+} // namespace quarrow

@@ -1,0 +1,283 @@
+#include "render/frmprint.h"
+
+#include "edit/form2.h"
+#include "edit/frmstation.h"
+#include "main/program.h"
+#include "main/reportsaving.h"
+#include "render/bookprinter.h"
+#include "render/form5.h"
+#include "render/pageview.h"
+#include "render/qtpaintersurface.h"
+#include "render/qtpdfoutput.h"
+#include "store/reportfile.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include <sstream>
+
+namespace quarrow {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QAction* addItem(QWidget* menu, const char* name, const QString& caption)
+{
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+frmPrint::frmPrint(Program& program) : m_program(program), m_view(new PageView(this))
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("Display Report"));
+    setCentralWidget(m_view);
+    buildMenus();
+    Form_Load();
+    connect(m_view, &PageView::resized, this, [this] {
+        m_program.trap(" Program Error: ", " occured in form_resize(frmPrint)", [this] {
+            updateDrawScale();
+            redraw();
+            Preview();
+        });
+    });
+}
+
+frmPrint::~frmPrint() = default;
+
+void frmPrint::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    m_viewForward = addItem(bar, "viewForward", QStringLiteral("&>>"));
+    m_viewBackward = addItem(bar, "viewBackward", QStringLiteral("<&<"));
+    m_mnuEdit = addItem(bar, "mnuEdit", QStringLiteral("Edit"));
+    m_mnuGoTo = addMenu(bar, "mnuGoTo", QStringLiteral("&Go To"));
+    m_mnuGoToStation = addItem(m_mnuGoTo, "mnuGoToStation", QStringLiteral("Go To Station"));
+    m_mnuStationLeft = addItem(m_mnuGoTo, "mnuStationLeft", QStringLiteral("GoTo StationLeft"));
+    m_mnuStationRight = addItem(m_mnuGoTo, "mnuStationRight", QStringLiteral("GoTo StationRight"));
+    m_mnuPrint = addMenu(bar, "mnuPrint", QStringLiteral("&Print"));
+    m_viewprint = addItem(m_mnuPrint, "viewprint", QStringLiteral("PrintAll"));
+    m_PrnSelPages = addItem(m_mnuPrint, "PrnSelPages", QStringLiteral("Print Selected Pages"));
+    m_savePdf = addItem(m_mnuPrint, "savePdf", QStringLiteral("Save as PDF..."));
+    m_mnuSaveRpt = addItem(bar, "mnuSaveRpt", QStringLiteral("Save Report"));
+    m_viewEnd = addItem(bar, "viewEnd", QStringLiteral("&End"));
+
+    m_viewForward->setShortcut(QKeySequence(Qt::Key_PageDown));
+    m_viewBackward->setShortcut(QKeySequence(Qt::Key_PageUp));
+    connect(m_viewForward, &QAction::triggered, this, &frmPrint::viewForward_Click);
+    connect(m_viewBackward, &QAction::triggered, this, &frmPrint::viewBackward_Click);
+    connect(m_mnuEdit, &QAction::triggered, this, [this] { m_program.form2().mnuEdit_Click(); });
+    connect(m_mnuGoToStation, &QAction::triggered, this,
+            [this] { m_program.station().goToStation(""); });
+    connect(m_mnuStationLeft, &QAction::triggered, this,
+            [this] { m_program.station().goToStation("left"); });
+    connect(m_mnuStationRight, &QAction::triggered, this,
+            [this] { m_program.station().goToStation("right"); });
+    connect(m_viewprint, &QAction::triggered, this, &frmPrint::viewprint_Click);
+    connect(m_PrnSelPages, &QAction::triggered, this, &frmPrint::PrnSelPages_Click);
+    connect(m_savePdf, &QAction::triggered, this, &frmPrint::savePdf_Click);
+    connect(m_mnuSaveRpt, &QAction::triggered, this, &frmPrint::mnuSaveRpt_Click);
+    connect(m_viewEnd, &QAction::triggered, this, &frmPrint::viewEnd_Click);
+}
+
+// The window takes the size of the printer's printable area, and offers the station
+// search of the roadway type shown.
+void frmPrint::Form_Load()
+{
+    m_program.trap("Program Error : ", " occured in form load", [this] {
+        ReportStore& store = m_program.store();
+        m_program.renderer().refreshPageMetrics();
+        resize(static_cast<int>(store.PrintWidthChars * 120 / kTwipsPerPixel),
+               static_cast<int>(store.PrintHeightLines * 240 / kTwipsPerPixel));
+        if (store.RoadwayType == "Undivided" || store.RoadwayType == "Divided") {
+            bool divided = store.RoadwayType == "Divided";
+            m_mnuGoToStation->setVisible(!divided);
+            m_mnuStationLeft->setVisible(divided);
+            m_mnuStationRight->setVisible(divided);
+        }
+    });
+}
+
+// The page fits the window's narrower direction with a margin of 300 twips on each side
+// of the reference page of 11520 by 15120 twips.
+void frmPrint::updateDrawScale()
+{
+    QSize outer = frameGeometry().size();
+    float width = static_cast<float>(outer.width() * kTwipsPerPixel);
+    float height = static_cast<float>(outer.height() * kTwipsPerPixel);
+    m_program.store().DrawScale =
+        height / 15120.0f > width / 11520.0f ? width / 11820.0f : height / 15420.0f;
+}
+
+void frmPrint::redraw()
+{
+    QImage& image = m_view->clear();
+    QPainter painter(&image);
+    QtPainterSurface surface(painter, SurfaceKind::Window);
+    m_program.renderer().PrintRDSForm(surface);
+    m_program.renderer().ImpPrintRDSForm(surface, 50);
+}
+
+void frmPrint::Preview()
+{
+    if (isVisible())
+        return;
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmPrint::viewForward_Click()
+{
+    m_program.trap("Program Error : ", " occured in ViewForward_Click", [this] { moveForward(); });
+}
+
+void frmPrint::moveForward()
+{
+    ReportStore& store = m_program.store();
+    bool divided = store.RoadwayType == "Divided";
+    if ((store.RoadwayType == "Undivided" && store.CurrentPage == store.LastPage) ||
+        (divided && store.CurrentSide == "right" && store.CurrentPage == store.LastRightPage)) {
+        m_program.message(QStringLiteral(" Last Page can't move forward"), this);
+        return;
+    }
+    ++store.CurrentPage;
+    if (divided && store.CurrentSide == "left" && store.CurrentPage > store.LastLeftPage) {
+        store.CurrentSide = "right";
+        store.CurrentPage = 0;
+    }
+    redraw();
+}
+
+void frmPrint::viewBackward_Click()
+{
+    m_program.trap(" Program Error : ", " occured in ViewBackward_Click", [this] { moveBackward(); });
+}
+
+void frmPrint::moveBackward()
+{
+    ReportStore& store = m_program.store();
+    bool divided = store.RoadwayType == "Divided";
+    if ((store.RoadwayType == "Undivided" && store.CurrentPage == 0) ||
+        (divided && store.CurrentSide == "left" && store.CurrentPage == 0)) {
+        m_program.message(QStringLiteral(" First Page can't move backward"), this);
+        return;
+    }
+    --store.CurrentPage;
+    if (divided && store.CurrentSide == "right" && store.CurrentPage == -1) {
+        store.CurrentSide = "left";
+        store.CurrentPage = store.LastLeftPage;
+    }
+    redraw();
+}
+
+void frmPrint::viewprint_Click()
+{
+    printPages([](BookPrinter& printer, DrawingSurface& surface) { printer.printAll(surface); });
+}
+
+void frmPrint::PrnSelPages_Click()
+{
+    auto range = m_program.form5().choosePages();
+    if (!range)
+        return;
+    printPages([&range](BookPrinter& printer, DrawingSurface& surface) {
+        printer.printPages(surface, range->from, range->to, range->side);
+    });
+}
+
+// Prints as one job on the current printer; with no printer installed, into a PDF file.
+void frmPrint::printPages(const std::function<void(BookPrinter&, DrawingSurface&)>& pages)
+{
+    m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
+        QPrinter* printer = m_program.printer().printer();
+        std::unique_ptr<QPrinter> pdf;
+        QString pdfName;
+        if (!printer) {
+            pdf = pdfPrinter(pdfName);
+            if (!pdf)
+                return;
+            printer = pdf.get();
+        }
+        QPainter painter;
+        if (!painter.begin(printer))
+            fail(errors::kPrinterError);
+        QtPainterSurface surface(painter, SurfaceKind::Printer);
+        BookPrinter bookPrinter(m_program.store(), m_program.renderer(), m_program.messenger());
+        pages(bookPrinter, surface);
+        painter.end();
+        QString device = pdf ? pdfName : fromBook(m_program.store().PrinterName);
+        m_program.message(QStringLiteral("Pages have been sent to ") + device +
+                              QStringLiteral(" printer."),
+                          this);
+    });
+}
+
+std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
+{
+    FileDialogState dialog{fromBook(m_program.store().ReportFileName), {}};
+    dialog.fileName.replace(QRegularExpression(QStringLiteral("\\.stk$"),
+                                               QRegularExpression::CaseInsensitiveOption),
+                            QStringLiteral(".pdf"));
+    if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
+                                      QStringLiteral("pdf"), dialog))
+        return nullptr;
+    fileName = dialog.fileName;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(fileName);
+    printer->setPageLayout(referencePageLayout());
+    return printer;
+}
+
+void frmPrint::savePdf_Click()
+{
+    FileDialogState dialog{fromBook(m_program.store().ReportFileName), {}};
+    if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
+                                      QStringLiteral("pdf"), dialog))
+        return;
+    ReportStore& store = m_program.store();
+    auto page = std::pair(store.CurrentPage, store.CurrentSide);
+    printBookToPdf(store, toBook(dialog.fileName), m_program.messenger(),
+                   m_program.renderer().dateSource());
+    std::tie(store.CurrentPage, store.CurrentSide) = page;
+}
+
+void frmPrint::mnuSaveRpt_Click()
+{
+    m_program.trap("Program Error :", " occured in mnuSaveRpt", [this] { saveReport(); });
+}
+
+// The book counts as saved only once the file was written.
+void frmPrint::saveReport()
+{
+    if (!askReportFileName(m_program, this))
+        return;
+    ReportStore& store = m_program.store();
+    if (writeReport(store, m_program.messenger())) {
+        store.ReportState = 1;
+        store.UnsavedCorrections = false;
+    }
+}
+
+void frmPrint::viewEnd_Click()
+{
+    m_program.trap("Program Error: ", " occured in viewEnd_Click",
+                   [this] { m_program.unloadPrintWindow(); });
+}
+
+} // namespace quarrow

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPrinter;
+
+namespace quarrow {
+
+class BookPrinter;
+class DrawingSurface;
+class PageView;
+class Program;
+
+// The display window: one page of the book at a time, zoomed to fit the window, with menus
+// to page through the book, find and correct stations, print, save and close.
+class frmPrint : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmPrint(Program& program);
+    ~frmPrint() override;
+
+    // Clears the window and draws page `CurrentPage` of the current side.
+    void redraw();
+    // Shows the window, modeless, if it is not shown.
+    void Preview();
+
+    void viewForward_Click();
+    void viewBackward_Click();
+    void viewprint_Click();
+    void PrnSelPages_Click();
+    void savePdf_Click();
+    void mnuSaveRpt_Click();
+    void viewEnd_Click();
+
+    PageView& view() { return *m_view; }
+
+private:
+    void Form_Load();
+    void buildMenus();
+    void updateDrawScale();
+    void moveForward();
+    void moveBackward();
+    void saveReport();
+    void printPages(const std::function<void(BookPrinter&, DrawingSurface&)>& pages);
+    std::unique_ptr<QPrinter> pdfPrinter(QString& fileName);
+
+    Program& m_program;
+    PageView* m_view;
+    QAction* m_viewForward = nullptr;
+    QAction* m_viewBackward = nullptr;
+    QAction* m_mnuEdit = nullptr;
+    QMenu* m_mnuGoTo = nullptr;
+    QAction* m_mnuGoToStation = nullptr;
+    QAction* m_mnuStationLeft = nullptr;
+    QAction* m_mnuStationRight = nullptr;
+    QMenu* m_mnuPrint = nullptr;
+    QAction* m_viewprint = nullptr;
+    QAction* m_PrnSelPages = nullptr;
+    QAction* m_savePdf = nullptr;
+    QAction* m_mnuSaveRpt = nullptr;
+    QAction* m_viewEnd = nullptr;
+};
+
+} // namespace quarrow

@@ -1,0 +1,131 @@
+#include "render/frmsystem.h"
+
+#include "main/program.h"
+#include "render/printplatform.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quarrow {
+namespace {
+
+// The only fonts a book is drawn in: each keeps the columns of the page aligned.
+const QStringList kReportFonts = {QStringLiteral("MS LineDraw"), QStringLiteral("Lucida Console"),
+                                  QStringLiteral("Courier New")};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, QRect place)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setGeometry(place);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmSystem::frmSystem(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("frmSystem"));
+    setWindowTitle(QStringLiteral("Select Font and a Printer"));
+    setFixedSize(twips(0, 0, 6150, 1440).size());
+    makeLabel(this, "Label1_0", QStringLiteral("Printer Name :"), twips(120, 240, 1485, 240));
+    m_printers = makeCombo(this, "Combo1_0", twips(1680, 240, 4215, 300));
+    makeLabel(this, "Label1_1", QStringLiteral("Font Name :"), twips(120, 720, 1260, 240));
+    m_fonts = makeCombo(this, "Combo1_1", twips(1680, 720, 4215, 300));
+    m_cmdDone = makeButton(this, "cmdDone", QStringLiteral("&Preview"), twips(2640, 1080, 1092, 312));
+    // Below the client area: reachable by its key, out of sight.
+    m_cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"), twips(0, 1440, 1092, 312));
+
+    setTabOrder(m_printers, m_fonts);
+    setTabOrder(m_fonts, m_cmdDone);
+    setTabOrder(m_cmdDone, m_cmdCancel);
+    m_printers->lineEdit()->installEventFilter(this);
+    m_fonts->lineEdit()->installEventFilter(this);
+    connect(m_cmdDone, &QPushButton::clicked, this, &frmSystem::cmdDone_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmSystem::cmdCancel_Click);
+    Form_Load();
+}
+
+void frmSystem::Form_Load()
+{
+    move(twips(450, 450, 0, 0).topLeft());
+    listPrinters();
+    listFonts();
+}
+
+void frmSystem::listPrinters()
+{
+    m_printers->addItems(m_program.printer().platform().printerNames());
+    m_printers->setEditText(m_program.printer().deviceName());
+}
+
+// The fonts are offered in the platform's order; the second one found is preselected.
+void frmSystem::listFonts()
+{
+    QStringList found;
+    for (const QString& family : m_program.printer().platform().fontFamilies()) {
+        if (kReportFonts.contains(family))
+            found << family;
+    }
+    m_fonts->addItems(found);
+    m_fonts->setEditText(found.size() >= 2 ? found[1] : QString());
+}
+
+void frmSystem::cmdDone_Click()
+{
+    m_program.trap(" Program Error: ", " frmSystem(cmdDone)", [this] {
+        ReportStore& store = m_program.store();
+        PrinterChoice& printer = m_program.printer();
+        // A typed name that no installed printer has is not taken: the name printing reports
+        // must be that of the printer that prints.
+        printer.select(m_printers->currentText());
+        store.PrinterName = toBook(printer.deviceName());
+        store.ReportFontName = toBook(m_fonts->currentText());
+    });
+    accept();
+}
+
+void frmSystem::cmdCancel_Click()
+{
+    reject();
+}
+
+// Any key in a box moves on to the next control once the key has been taken.
+bool frmSystem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        QWidget* next = watched == m_printers->lineEdit() ? static_cast<QWidget*>(m_fonts)
+                                                          : static_cast<QWidget*>(m_cmdDone);
+        QTimer::singleShot(0, next, [next] { next->setFocus(); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quarrow

@@ -1,0 +1,51 @@
+#include "render/pageview.h"
+
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QPainter>
+
+namespace quarrow {
+namespace {
+
+// 96 pixels to the inch: 15 twips to a pixel.
+constexpr int kDotsPerMeter = 3780;
+
+} // namespace
+
+PageView::PageView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PageView"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage& PageView::clear()
+{
+    QSize size = this->size().expandedTo(QSize(1, 1));
+    if (m_image.size() != size) {
+        m_image = QImage(size, QImage::Format_RGB32);
+        m_image.setDotsPerMeterX(kDotsPerMeter);
+        m_image.setDotsPerMeterY(kDotsPerMeter);
+    }
+    m_image.fill(Qt::white);
+    update();
+    return m_image;
+}
+
+void PageView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    painter.drawImage(QPoint(0, 0), m_image);
+}
+
+} // namespace quarrow
+
+namespace quarrow {
+
+void PageView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+} // namespace quarrow
