@@ -1,5 +1,6 @@
 #include "store/textfile.h"
 
+#include "store/platformfile.h"
 #include "store/runerror.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ std::string temporaryNameFor(const std::string& path)
     for (int n = 0;; ++n) {
         std::string candidate = path + ".~" + std::to_string(n);
         std::error_code ec;
-        if (!std::filesystem::exists(std::filesystem::path(candidate), ec) && !ec)
+        if (!std::filesystem::exists(filePath(candidate), ec) && !ec)
             return candidate;
         if (ec)
             fail(errors::kFileAccess);
@@ -46,9 +47,9 @@ std::string temporaryNameFor(const std::string& path)
 LineReader::LineReader(const std::string& path) : m_buffer(kBufferSize)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::path(path), ec))
+    if (std::filesystem::is_directory(filePath(path), ec))
         fail(errors::kFileAccess);
-    m_file = std::fopen(path.c_str(), "rb");
+    m_file = openFile(path, "rb");
     if (!m_file)
         fail(describeOpenFailure(errno, false));
 }
@@ -92,10 +93,10 @@ bool LineReader::next(std::string& line)
 SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path))
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::path(m_path), ec))
+    if (std::filesystem::is_directory(filePath(m_path), ec))
         fail(errors::kFileAccess);
     m_tempPath = temporaryNameFor(m_path);
-    m_file = std::fopen(m_tempPath.c_str(), "wb");
+    m_file = openFile(m_tempPath, "wb");
     if (!m_file)
         fail(describeOpenFailure(errno, true));
     std::setvbuf(m_file, nullptr, _IOFBF, kBufferSize);
@@ -105,7 +106,7 @@ SafeFileWriter::~SafeFileWriter()
 {
     if (m_file) {
         std::fclose(m_file);
-        std::remove(m_tempPath.c_str());
+        removeFile(m_tempPath);
     }
 }
 
@@ -121,14 +122,11 @@ void SafeFileWriter::commit()
     m_file = nullptr;
     if (closed != 0) {
         int error = errno;
-        std::remove(m_tempPath.c_str());
+        removeFile(m_tempPath);
         fail(error == ENOSPC ? errors::kDiskFull : errors::kFileAccess);
     }
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(m_tempPath), std::filesystem::path(m_path),
-                            ec);
-    if (ec) {
-        std::remove(m_tempPath.c_str());
+    if (!replaceFile(m_tempPath, m_path)) {
+        removeFile(m_tempPath);
         fail(errors::kFileAccess);
     }
 }
@@ -136,7 +134,7 @@ void SafeFileWriter::commit()
 void createIfMissing(const std::string& path)
 {
     // Append mode creates a missing file and leaves an existing one as it is.
-    std::FILE* file = std::fopen(path.c_str(), "ab");
+    std::FILE* file = openFile(path, "ab");
     if (!file)
         fail(describeOpenFailure(errno, true));
     std::fclose(file);
