@@ -1,13 +1,15 @@
 # Quick start: `make run` installs what is missing, builds and runs the main job;
-# `make test` builds and runs every test (a normal build and a sanitizer build).
+# `make test` builds and runs every test (a normal build and a sanitizer build);
+# `make test-windows` builds for Windows with MinGW-w64 and runs the tests under Wine.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 OUT_DIR ?= out
+WINDOWS_DIR ?= build-win
 
-.PHONY: all deps build run test test-fast test-sanitize bench clean
+.PHONY: all deps build run test test-fast test-sanitize test-windows bench clean
 
 all: build
 
@@ -37,8 +39,11 @@ test-sanitize:
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+test-windows:
+	./scripts/windows-check.sh $(WINDOWS_DIR)
+
 bench: build
 	$(BUILD_DIR)/bench/book_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(OUT_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(OUT_DIR)

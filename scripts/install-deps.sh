@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Quarrow Print Book need on Debian 12 (or a
 # recent Ubuntu). Packages already installed are left alone, so running it again is quick.
+# With --windows it also installs what the Windows check (scripts/windows-check.sh) needs:
+# the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,9 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-liberation poppler-utils xvfb xauth
 )
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
