@@ -20,12 +20,18 @@ build:
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The main job: turn the bundled sample listing into a report file.
+# The main job: open the desktop program. Without a display, turn the bundled sample listing
+# into a PDF and a report file with the command-line tool instead.
 run: deps build
-	mkdir -p $(OUT_DIR)
-	$(BUILD_DIR)/src/quarrow-book samples/sr22-undivided.txt --project 104 --control 2207 \
-		--stk $(OUT_DIR)/sr22-undivided.stk
-	@echo "Report file written: $(OUT_DIR)/sr22-undivided.stk"
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD_DIR)/src/quarrow; \
+	else \
+		echo "No display is available: printing the sample book with quarrow-book instead."; \
+		mkdir -p $(OUT_DIR) && \
+		$(BUILD_DIR)/src/quarrow-book samples/sr22-undivided.txt --project 104 --control 2207 \
+			--stk $(OUT_DIR)/sr22-undivided.stk --pdf $(OUT_DIR)/sr22-undivided.pdf && \
+		echo "Written: $(OUT_DIR)/sr22-undivided.stk and $(OUT_DIR)/sr22-undivided.pdf"; \
+	fi
 
 test: deps test-fast test-sanitize
 

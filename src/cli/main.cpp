@@ -2,6 +2,8 @@
 
 #ifdef QUARROW_WITH_QT
 #include "render/qtpdfoutput.h"
+
+#include <QtGlobal>
 #endif
 
 #include <iostream>
@@ -10,6 +12,9 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef QUARROW_WITH_QT
+    // Standard error carries the book's messages, one per line: Qt's own diagnostics about
+    // fonts and runtime folders would read as more of them.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     quarrow::QtPdfOutput pdf;
     return static_cast<int>(quarrow::runQuarrowBook(args, std::cout, std::cerr, &pdf));
 #else

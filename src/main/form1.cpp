@@ -18,21 +18,13 @@
 namespace quarrow {
 namespace {
 
-QFont sansSerif(double points, bool bold = true)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
                   double points)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
-    label->setFont(sansSerif(points));
+    label->setFont(sansSerifFont(points, true));
     return label;
 }
 

@@ -22,10 +22,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(sansSerifFont(9.75, true));
     return label;
 }
 
