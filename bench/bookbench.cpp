@@ -7,16 +7,15 @@
 // Without arguments it measures the default undivided sizes and a divided listing of
 // 15002 stations, the capacities of the two kinds of book.
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -62,16 +61,17 @@ std::string station(int index)
 std::string side(int index, int line, bool divided)
 {
     static const char* codes[] = {"F", "C", "CNBS", "F"};
-    static const char* medians[] = {"SSTOGRD", "BBSTOGRD", "SSTOV", "BBSTOV", "SSTOFBD", "BBSTOFBD"};
+    static const char* medians[] = {"SSTOGRD", "BBSTOGRD", "SSTOV",
+                                    "BBSTOV",  "SSTOFBD",  "BBSTOFBD"};
     bool median = divided && (line == 1 || line == 2) && index % 2 == 0;
     double elevation = 1012.0 + (index % 400) * 0.05;
     char text[512];
     std::snprintf(text, sizeof text,
                   "%.3f,%.3f,%.3f,12.000,%s,4.500,%s,0.000,6.250,%.3f,2.00,8.400,4.000,3.250,"
                   "13.000,4.00,%s,%.3f",
-                  elevation, (index % 7) - 3.25, elevation - 0.24, index % 5 == 0 ? "999.000" : "1.750",
-                  median ? "M" : codes[(index + line) % 4], elevation - 2.5,
-                  median ? medians[index % 6] : "0", line < 2 ? 7.2 : 14.4);
+                  elevation, (index % 7) - 3.25, elevation - 0.24,
+                  index % 5 == 0 ? "999.000" : "1.750", median ? "M" : codes[(index + line) % 4],
+                  elevation - 2.5, median ? medians[index % 6] : "0", line < 2 ? 7.2 : 14.4);
     return text;
 }
 
@@ -107,7 +107,8 @@ void measure(int stations, bool divided, const std::filesystem::path& dir)
 
 int main(int argc, char** argv)
 {
-    auto dir = std::filesystem::temp_directory_path() / ("quarrow-bench-" + std::to_string(getpid()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("quarrow-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     bool divided = false;
     bool any = false;

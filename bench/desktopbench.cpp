@@ -7,19 +7,18 @@
 #include "render/frmprint.h"
 #include "render/printplatform.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <QApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -118,6 +117,7 @@ int main(int argc, char** argv)
         window.viewForward_Click();
         QApplication::processEvents();
     }
-    std::printf("page change with redraw          %8.2f ms each\n", millisecondsSince(started) / kPages);
+    std::printf("page change with redraw          %8.2f ms each\n",
+                millisecondsSince(started) / kPages);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
 #include <atomic>
-#include <random>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 

@@ -12,22 +12,6 @@
 namespace quarrow {
 namespace {
 
-class StreamMessenger : public Messenger
-{
-public:
-    explicit StreamMessenger(std::ostream& err) : m_err(err) {}
-    void show(const std::string& text) override
-    {
-        m_err << text << '\n';
-        ++m_count;
-    }
-    int count() const { return m_count; }
-
-private:
-    std::ostream& m_err;
-    int m_count = 0;
-};
-
 struct Options
 {
     std::string input;
@@ -41,8 +25,7 @@ struct Options
 
 std::string usage(bool withPdf)
 {
-    std::string text =
-        "Usage: quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE]";
+    std::string text = "Usage: quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE]";
     text += withPdf ? " [--pdf FILE]" : "";
     text += " [--summary]\n"
             "\n"
@@ -166,6 +149,12 @@ void appendJsonList(std::string& out, const std::vector<std::string>& items)
 
 } // namespace
 
+void StreamMessenger::show(const std::string& text)
+{
+    m_out << text << '\n';
+    ++m_count;
+}
+
 std::string summaryJson(const ReportStore& store)
 {
     std::string out = "{\n";
@@ -198,8 +187,8 @@ std::string summaryJson(const ReportStore& store)
     return out;
 }
 
-ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err, PdfOutput* pdf)
+ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                        PdfOutput* pdf)
 {
     std::string error;
     auto options = parseOptions(args, error);

@@ -11,54 +11,23 @@
 #include <QPushButton>
 
 namespace quarrow {
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    return label;
-}
-
-QComboBox* makeCombo(QWidget* parent, const char* name, QRect place, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setGeometry(place);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    return combo;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 Form2::Form2(Program& program) : m_program(program)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Edit Station Details"));
     setFixedSize(twips(0, 0, 4800, 2775).size());
-    makeLabel(this, "Label1", QStringLiteral("Station:"), twips(120, 240, 1335, 255));
-    m_combo4 = makeCombo(this, "Combo4", twips(1560, 240, 1935, 315), {});
-    makeLabel(this, "Label2", QStringLiteral("Roadway Type:"), twips(120, 780, 1335, 255));
-    m_label4 = makeLabel(this, "Label4", QString(), twips(1560, 780, 1095, 255));
-    m_combo2 = makeCombo(this, "Combo2", twips(2760, 780, 1215, 315),
-                         {QStringLiteral("left"), QStringLiteral("right")});
-    makeLabel(this, "Label3", QStringLiteral("Process:"), twips(120, 1320, 1335, 255));
-    m_combo3 = makeCombo(this, "Combo3", twips(1560, 1320, 1215, 315),
-                         {QStringLiteral("Add"), QStringLiteral("Edit")});
-    auto* ok = makeButton(this, "Command1_1", QStringLiteral("OK"), twips(840, 2040, 1095, 375));
-    auto* cancel = makeButton(this, "Command1_0", QStringLiteral("Cancel"), twips(2640, 2040, 1095, 375));
+    addLabel(this, "Label1", QStringLiteral("Station:"), twips(120, 240, 1335, 255));
+    m_combo4 = addEditableCombo(this, "Combo4", twips(1560, 240, 1935, 315));
+    addLabel(this, "Label2", QStringLiteral("Roadway Type:"), twips(120, 780, 1335, 255));
+    m_label4 = addLabel(this, "Label4", QString(), twips(1560, 780, 1095, 255));
+    m_combo2 = addEditableCombo(this, "Combo2", twips(2760, 780, 1215, 315),
+                                {QStringLiteral("left"), QStringLiteral("right")});
+    addLabel(this, "Label3", QStringLiteral("Process:"), twips(120, 1320, 1335, 255));
+    m_combo3 = addEditableCombo(this, "Combo3", twips(1560, 1320, 1215, 315),
+                                {QStringLiteral("Add"), QStringLiteral("Edit")});
+    auto* ok = addButton(this, "Command1_1", QStringLiteral("OK"), twips(840, 2040, 1095, 375));
+    auto* cancel =
+        addButton(this, "Command1_0", QStringLiteral("Cancel"), twips(2640, 2040, 1095, 375));
     m_combo2->setEditText(QStringLiteral("left"));
     m_combo3->setEditText(QStringLiteral("Edit"));
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(1); });
@@ -94,7 +63,8 @@ void Form2::Command1_Click(int index)
         hide();
         return;
     }
-    m_program.trap(" Program Error : ", " occured in command1_click(form2)", [this] { openEditor(); });
+    m_program.trap(" Program Error : ", " occured in command1_click(form2)",
+                   [this] { openEditor(); });
     hide();
 }
 

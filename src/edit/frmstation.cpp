@@ -15,25 +15,14 @@ frmStation::frmStation(Program& program) : m_program(program)
     setObjectName(QStringLiteral("frmStation"));
     setWindowTitle(QStringLiteral("Find Station on the Page"));
     setFixedSize(twips(0, 0, 5295, 1785).size());
-    auto* label1 = new QLabel(QStringLiteral("Station :"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twips(120, 600, 855, 255));
-    auto* label2 = new QLabel(QStringLiteral("Page #"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(twips(1800, 240, 1095, 255));
-    auto* label3 = new QLabel(QStringLiteral("Station"), this);
-    label3->setObjectName(QStringLiteral("Label3"));
-    label3->setGeometry(twips(3720, 240, 1095, 255));
-    m_combo1 = new QComboBox(this);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setGeometry(twips(1080, 600, 3975, 315));
-    m_combo1->setEditable(true);
-    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    addLabel(this, "Label1", QStringLiteral("Station :"), twips(120, 600, 855, 255));
+    addLabel(this, "Label2", QStringLiteral("Page #"), twips(1800, 240, 1095, 255));
+    addLabel(this, "Label3", QStringLiteral("Station"), twips(3720, 240, 1095, 255));
+    m_combo1 = addEditableCombo(this, "Combo1", twips(1080, 600, 3975, 315));
     // The items are columns of 15 places: a fixed-pitch font keeps them under their headings.
     m_combo1->setFont(QFont(QStringLiteral("Courier New")));
-    auto* find = new QPushButton(QStringLiteral("Find"), this);
-    find->setObjectName(QStringLiteral("Command1"));
-    find->setGeometry(twips(2040, 1200, 1095, 375));
+    QPushButton* find =
+        addButton(this, "Command1", QStringLiteral("Find"), twips(2040, 1200, 1095, 375));
     connect(find, &QPushButton::clicked, this, &frmStation::Command1_Click);
     takeBook();
 }

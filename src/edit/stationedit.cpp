@@ -53,8 +53,9 @@ std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable
     std::vector<std::string> boxes;
     if (table == EditTable::Stake) {
         for (int column = 0; column < StakeTable::kColumns; ++column)
-            boxes.push_back(column == kStakeCentreBox ? source.StakeCells.at(block, column, 0)
-                                                      : columnText(source.StakeCells, block, column));
+            boxes.push_back(column == kStakeCentreBox
+                                ? source.StakeCells.at(block, column, 0)
+                                : columnText(source.StakeCells, block, column));
     } else {
         boxes.push_back(store.EditStation);
         for (int column = 1; column < HubTable::kColumns; ++column)

@@ -35,23 +35,21 @@ StationEditor::StationEditor(Program& program, EditTable table, const char* name
     setWindowTitle(QStringLiteral("Details of Station: ") + fromBook(program.store().EditStation));
     int left = 120;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(boxes[i].label), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        label->setGeometry(twips(left, 120, kBoxWidth, 255));
+        addLabel(this, QStringLiteral("Label%1").arg(i + 1).toLatin1().constData(),
+                 QString::fromLatin1(boxes[i].label), twips(left, 120, kBoxWidth, 255));
         auto* box = new QPlainTextEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        box->setGeometry(twips(left, 420, kBoxWidth, boxes[i].oneLine ? kOneLineHeight : kBoxHeight));
+        box->setGeometry(
+            twips(left, 420, kBoxWidth, boxes[i].oneLine ? kOneLineHeight : kBoxHeight));
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setReadOnly(boxes[i].locked);
         m_boxes.push_back(box);
         left += kBoxWidth + 120;
     }
-    auto* update = new QPushButton(QStringLiteral("UpDate"), this);
-    update->setObjectName(QStringLiteral("Command1_0"));
-    update->setGeometry(twips(left - 2 * (1095 + 120), 2280, 1095, 375));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command1_1"));
-    cancel->setGeometry(twips(left - (1095 + 120), 2280, 1095, 375));
+    QPushButton* update = addButton(this, "Command1_0", QStringLiteral("UpDate"),
+                                    twips(left - 2 * (1095 + 120), 2280, 1095, 375));
+    QPushButton* cancel = addButton(this, "Command1_1", QStringLiteral("Cancel"),
+                                    twips(left - (1095 + 120), 2280, 1095, 375));
     setFixedSize(twips(0, 0, left, 2880).size());
     connect(update, &QPushButton::clicked, this, [this] { Command1_Click(0); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command1_Click(1); });
@@ -98,11 +96,11 @@ std::vector<std::string> StationEditor::boxTexts() const
 }
 
 Form3::Form3(Program& program, QWidget* parent)
-    : StationEditor(program, EditTable::Stake, "Form3",
-                    {{"Station"}, {"Lt. Cut/Lt. Fill Stake"}, {"C.L.", true}, {"Rt. Cut/Rt. Fill Stake"}},
-                    parent)
-{
-}
+    : StationEditor(
+          program, EditTable::Stake, "Form3",
+          {{"Station"}, {"Lt. Cut/Lt. Fill Stake"}, {"C.L.", true}, {"Rt. Cut/Rt. Fill Stake"}},
+          parent)
+{}
 
 Form4::Form4(Program& program, QWidget* parent)
     : StationEditor(program, EditTable::Hub, "Form4",
@@ -113,7 +111,6 @@ Form4::Form4(Program& program, QWidget* parent)
                      {"Cut/Fill Stake"},
                      {"Rt. Hub"}},
                     parent)
-{
-}
+{}
 
 } // namespace quarrow

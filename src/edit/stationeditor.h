@@ -3,7 +3,6 @@
 #include "edit/stationedit.h"
 
 #include <QDialog>
-
 #include <vector>
 
 class QPlainTextEdit;

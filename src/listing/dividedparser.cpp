@@ -210,7 +210,8 @@ private:
             break;
         case Shown::OnlyB:
             putStation(page, 3, kPlaceholderBefore + bPart(r.b, 3));
-            putStation(page, 4, kPlaceholderBefore + "@" + fmt(field17(r.b) + fieldThreeOrZero(r.b)));
+            putStation(page, 4,
+                       kPlaceholderBefore + "@" + fmt(field17(r.b) + fieldThreeOrZero(r.b)));
             putStation(page, 5, kPlaceholderBefore + bPart(r.b, 5));
             putStation(page, 6, kPlaceholderBefore + bPart(r.b, 6));
             break;
@@ -246,8 +247,9 @@ private:
         default:
             if (isAbsent(b, 4))
                 return " " + kFourBlanks;
-            return "  @" + (isAbsent(b, 5) ? std::string(" ")
-                                           : fmt(field17(b) + fieldNumber(b, 3) + fieldNumber(b, 5)));
+            return "  @" + (isAbsent(b, 5)
+                                ? std::string(" ")
+                                : fmt(field17(b) + fieldNumber(b, 3) + fieldNumber(b, 5)));
         }
     }
 
@@ -270,7 +272,9 @@ private:
     void writeCentreLine(BookPage& page, const FieldArray& x)
     {
         if (auto value = readNumber(x[1])) {
-            std::string text = *value < 0 ? "C " + fmt(*value) : *value > 0 ? "F " + fmt(*value) : "";
+            std::string text = *value < 0   ? "C " + fmt(*value)
+                               : *value > 0 ? "F " + fmt(*value)
+                                            : "";
             page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
         }
         for (int line = 1; line <= 5; ++line)

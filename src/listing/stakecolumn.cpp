@@ -12,14 +12,13 @@ class StakeWriter
 public:
     StakeWriter(BookPage& page, int block, int column, const FieldArray& x, const StakeRules& rules)
         : m_page(page), m_block(block), m_column(column), m_x(x), m_rules(rules)
-    {
-    }
+    {}
 
     void writeFill()
     {
         put(0, "F  " + fmt(13));
-        put(1, m_rules.fillMarker +
-                   Format(offset(number(3) + fieldFiveOrZero(m_x) + number(14)), m_rules.fillPicture));
+        put(1, m_rules.fillMarker + Format(offset(number(3) + fieldFiveOrZero(m_x) + number(14)),
+                                           m_rules.fillPicture));
         put(2, "FS = " + Format(std::string_view(m_x[15]), m_rules.numberFormat2));
         put(3, isAbsent(m_x, 4) ? "TO SHLD PT" : "TO HP");
         clearFrom(4);
@@ -28,7 +27,8 @@ public:
     void writeCut()
     {
         put(0, "C " + cutRatio() + " @" +
-                   fmt(offset(number(3) + fieldFiveOrZero(m_x) + number(8) + number(12) + number(11))));
+                   fmt(offset(number(3) + fieldFiveOrZero(m_x) + number(8) + number(12) +
+                              number(11))));
         put(1, "TO ELEV " + fmt(9));
         put(2, "BS = " + Format(std::string_view(m_x[10]), m_rules.numberFormat2));
         put(3, "TBS = " + fmt(offset(number(3) + number(8) + fieldFiveOrZero(m_x) + number(12))));
@@ -61,7 +61,10 @@ private:
         return slope == 0 ? " " : fmt(number(11) / slope);
     }
 
-    void put(int line, std::string text) { m_page.StakeCells.set(m_block, m_column, line, std::move(text)); }
+    void put(int line, std::string text)
+    {
+        m_page.StakeCells.set(m_block, m_column, line, std::move(text));
+    }
     void clearFrom(int line)
     {
         for (; line < StakeTable::kLines; ++line)
@@ -103,8 +106,8 @@ void composeStakeColumn(BookPage& page, int block, int column, const FieldArray&
         writer.writeCutNoBackslope();
 }
 
-void writeMessage(BookPage& page, int block, int column, std::string header,
-                  std::string_view text, bool restInLastLine)
+void writeMessage(BookPage& page, int block, int column, std::string header, std::string_view text,
+                  bool restInLastLine)
 {
     constexpr std::size_t kPiece = 25;
     page.StakeCells.set(block, column, 0, std::move(header));

@@ -9,7 +9,12 @@
 namespace quarrow {
 
 // Stake table columns of a station block.
-enum StakeColumn { kStationColumn = 0, kLeftStakeColumn = 1, kCentreColumn = 2, kRightStakeColumn = 3 };
+enum StakeColumn {
+    kStationColumn = 0,
+    kLeftStakeColumn = 1,
+    kCentreColumn = 2,
+    kRightStakeColumn = 3
+};
 
 // How a sum of offset fields becomes the offset written after "@", "TBS = " or around " TO ".
 // An undivided listing gives offsets from the centre line; a divided listing gives them
@@ -37,7 +42,7 @@ void composeStakeColumn(BookPage& page, int block, int column, const FieldArray&
 // Writes a note or error into a column: the header in line 0 and the message text cut into
 // pieces of 25 characters in lines 1 to 5. With `restInLastLine`, line 6 holds the rest of
 // the text however long; otherwise characters after the 125th are not shown.
-void writeMessage(BookPage& page, int block, int column, std::string header,
-                  std::string_view text, bool restInLastLine);
+void writeMessage(BookPage& page, int block, int column, std::string header, std::string_view text,
+                  bool restInLastLine);
 
 } // namespace quarrow

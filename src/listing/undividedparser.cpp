@@ -91,8 +91,8 @@ private:
         const FieldArray& r = p.RightFields;
         writeMessage(page, m_block, kLeftStakeColumn, l[0] == "Error" ? "Error :" : "Note :", l[1],
                      true);
-        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Error" ? "Error :" : "Note :",
-                     r[1], true);
+        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Error" ? "Error :" : "Note :", r[1],
+                     true);
     }
 
     void buildRightData(BookPage& page)
@@ -120,8 +120,8 @@ private:
             putStation(page, line, leftPart(line) + "   ****");
         composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
         writeCentreLine(page, l);
-        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Note" ? "Note : " : "Error : ", r[1],
-                     true);
+        writeMessage(page, m_block, kRightStakeColumn,
+                     r[0] == "Note" ? "Note : " : "Error : ", r[1], true);
     }
 
     void buildBothData(BookPage& page)
@@ -139,7 +139,10 @@ private:
 
     // Lines 2 to 5 of the station column hold each side's shoulder and ditch values:
     // the elevation, "@" and the offset, the elevation less field 4, "@" and the ditch offset.
-    std::string leftPart(int line) const { return sidePart(p.LeftFields, line, "@", kFiveBlanks, kFiveBlanks, "@"); }
+    std::string leftPart(int line) const
+    {
+        return sidePart(p.LeftFields, line, "@", kFiveBlanks, kFiveBlanks, "@");
+    }
     std::string rightPart(int line) const
     {
         return sidePart(p.RightFields, line, " @", kSixBlanks, kFourBlanks, "  @");
@@ -208,7 +211,10 @@ private:
         return {s.NumberFormat, s.NumberFormat2, "00.00", "@  ", OffsetSense::FromCentre};
     }
 
-    std::string fmt(const std::string& field) const { return Format(std::string_view(field), s.NumberFormat); }
+    std::string fmt(const std::string& field) const
+    {
+        return Format(std::string_view(field), s.NumberFormat);
+    }
     std::string fmt(double value) const { return Format(value, s.NumberFormat); }
 
     ReportStore& s;

@@ -1,9 +1,9 @@
 #include "main/form1.h"
 
+#include "about/frmabout.h"
 #include "main/inputdriver.h"
 #include "main/program.h"
 #include "main/reportsaving.h"
-#include "about/frmabout.h"
 #include "render/frmprint.h"
 #include "render/frmsystem.h"
 #include "store/reportfile.h"
@@ -17,25 +17,6 @@
 
 namespace quarrow {
 namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
-                  double points)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    label->setFont(sansSerifFont(points, true));
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
 
 bool isEnter(QEvent* event)
 {
@@ -53,30 +34,26 @@ Form1::Form1(Program& program) : m_program(program)
     setWindowTitle(QString());
     setFixedSize(twips(0, 0, 7380, 3285).size());
 
-    m_label1 = makeLabel(this, "Label1", QStringLiteral("PRINT QUARROW BOOK"),
-                         twips(0, 0, 7335, 495), 13.5);
+    m_label1 = addLabel(this, "Label1", QStringLiteral("PRINT QUARROW BOOK"),
+                        twips(0, 0, 7335, 495), sansSerifFont(13.5, true));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_label2 = makeLabel(this, "Label2", QStringLiteral("Project Number:"),
-                         twips(120, 720, 1932, 372), 9.75);
-    m_txtProjectNumber = new QLineEdit(this);
-    m_txtProjectNumber->setObjectName(QStringLiteral("txtProjectNumber"));
-    m_txtProjectNumber->setGeometry(twips(3000, 720, 4335, 285));
-    m_label3Control = makeLabel(this, "Label3_0", QStringLiteral("Control Number:"),
-                                twips(120, 1320, 1932, 252), 9.75);
-    m_txtControlNumber = new QLineEdit(this);
-    m_txtControlNumber->setObjectName(QStringLiteral("txtControlNumber"));
-    m_txtControlNumber->setGeometry(twips(3000, 1320, 4335, 285));
-    m_label3File = makeLabel(this, "Label3_1", QStringLiteral("FILE NAME:"),
-                             twips(120, 2040, 1575, 255), 9.75);
+    m_label2 = addLabel(this, "Label2", QStringLiteral("Project Number:"),
+                        twips(120, 720, 1932, 372), sansSerifFont(9.75, true));
+    m_txtProjectNumber = addLineEdit(this, "txtProjectNumber", twips(3000, 720, 4335, 285));
+    m_label3Control = addLabel(this, "Label3_0", QStringLiteral("Control Number:"),
+                               twips(120, 1320, 1932, 252), sansSerifFont(9.75, true));
+    m_txtControlNumber = addLineEdit(this, "txtControlNumber", twips(3000, 1320, 4335, 285));
+    m_label3File = addLabel(this, "Label3_1", QStringLiteral("FILE NAME:"),
+                            twips(120, 2040, 1575, 255), sansSerifFont(9.75, true));
     m_lblFilename = new QLabel(this);
     m_lblFilename->setObjectName(QStringLiteral("lblFilename"));
     m_lblFilename->move(twips(2040, 2040, 0, 0).topLeft());
-    m_cmdBrowse = makeButton(this, "cmdBrowse", QStringLiteral("File Browse"),
-                             twips(6000, 2040, 1215, 375));
-    m_command1 = makeButton(this, "Command1", QStringLiteral("About"), twips(1920, 2760, 1212, 372));
-    m_cmdPreview = makeButton(this, "cmdPreview", QStringLiteral("Preview"),
-                              twips(3960, 2760, 1215, 375));
-    m_cmdClose = makeButton(this, "cmdClose", QStringLiteral("Close"), twips(6000, 2760, 1215, 375));
+    m_cmdBrowse =
+        addButton(this, "cmdBrowse", QStringLiteral("File Browse"), twips(6000, 2040, 1215, 375));
+    m_command1 = addButton(this, "Command1", QStringLiteral("About"), twips(1920, 2760, 1212, 372));
+    m_cmdPreview =
+        addButton(this, "cmdPreview", QStringLiteral("Preview"), twips(3960, 2760, 1215, 375));
+    m_cmdClose = addButton(this, "cmdClose", QStringLiteral("Close"), twips(6000, 2760, 1215, 375));
 
     setTabOrder(m_txtProjectNumber, m_txtControlNumber);
     setTabOrder(m_txtControlNumber, m_cmdBrowse);

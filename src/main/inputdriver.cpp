@@ -114,7 +114,8 @@ double ConvertInDouble(std::string_view text, Messenger& messenger)
     try {
         return stationValue(text);
     } catch (const RunError& error) {
-        messenger.show(std::string("Program Error: ") + error.what() + " occured in ConvertInDouble");
+        messenger.show(std::string("Program Error: ") + error.what() +
+                       " occured in ConvertInDouble");
         return 0.0;
     }
 }

@@ -36,23 +36,6 @@ std::string toBook(const QString& text)
     return windows1252FromUtf8(text.toStdString());
 }
 
-QRect twips(int left, int top, int width, int height)
-{
-    constexpr int kTwipsPerPixel = 15;
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
-
-QFont sansSerifFont(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource today)
     : m_dialogs(dialogs), m_messenger(std::make_unique<DialogMessenger>(*this)),
       m_printer(platform), m_renderer(m_store, *m_messenger, m_printer, std::move(today))

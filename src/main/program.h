@@ -1,14 +1,12 @@
 #pragma once
 
 #include "main/dialogs.h"
+#include "main/formcontrols.h"
 #include "render/pepprint.h"
 #include "render/printerchoice.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 #include "store/runerror.h"
-
-#include <QFont>
-#include <QRect>
 
 #include <memory>
 
@@ -27,13 +25,6 @@ class frmStation;
 // Texts of the book are Windows-1252; the windows show Unicode.
 QString fromBook(std::string_view text);
 std::string toBook(const QString& text);
-
-// A position and size in twips (15 to a pixel).
-QRect twips(int left, int top, int width, int height);
-
-// The windows' label font, "MS Sans Serif", or a sans-serif font of its width where the
-// system has none, so that the captions fit their places.
-QFont sansSerifFont(double points, bool bold);
 
 // What every window of the desktop program shares: the book, the printer and report font,
 // the dialogs, the page renderer, and the windows themselves, which are made when first

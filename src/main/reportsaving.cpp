@@ -17,7 +17,8 @@ bool askReportFileName(Program& program, QWidget* parent)
         QString name = dialog.fileName.trimmed();
         if (name.isEmpty() || !QFileInfo::exists(name))
             continue;
-        if (!program.dialogs().question(parent, QStringLiteral("Do you want to overwrite file: ") + name,
+        if (!program.dialogs().question(parent,
+                                        QStringLiteral("Do you want to overwrite file: ") + name,
                                         QStringLiteral("Overwrite report file")))
             dialog.fileName.clear();
     }

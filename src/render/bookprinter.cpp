@@ -53,7 +53,8 @@ void BookPrinter::printRange(DrawingSurface& printer, std::int32_t from, std::in
     }
 }
 
-template <typename Step> void BookPrinter::reportFailure(Step&& step)
+template <typename Step>
+void BookPrinter::reportFailure(Step&& step)
 {
     try {
         std::forward<Step>(step)();

@@ -37,7 +37,8 @@ public:
 
 private:
     void printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to);
-    template <typename Step> void reportFailure(Step&& step);
+    template <typename Step>
+    void reportFailure(Step&& step);
 
     ReportStore& m_store;
     PepPrint& m_renderer;

@@ -15,11 +15,7 @@ inline constexpr const char* kPrinterError = "Printer error";
 
 // The display window counts in twips (1440 to the inch); the printer in character cells
 // (12 columns and 6 lines to the inch). The page renderer converts its positions for each.
-enum class SurfaceKind
-{
-    Window,
-    Printer
-};
+enum class SurfaceKind { Window, Printer };
 
 // Where the page renderer draws: the display window or the printer. Every operation may
 // fail with a RunError; the renderer's traps decide what then happens.

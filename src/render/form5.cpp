@@ -3,42 +3,21 @@
 #include "main/program.h"
 #include "render/form6.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace quarrow {
 namespace {
 
+// The dialog's labels are in a fixed-pitch font.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
     QFont font(QStringLiteral("Courier New"));
     font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* name, QRect place)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(place);
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
+    return addLabel(parent, name, text, place, font);
 }
 
 } // namespace
@@ -58,13 +37,15 @@ Form5::Form5(Program& program) : m_program(program)
                          twips(120, 600, 2655, 255));
     m_label6 = makeLabel(this, "Label6", QString(), twips(3120, 600, 1335, 255));
     makeLabel(this, "Label1", QStringLiteral("Print Pages From:"), twips(120, 1080, 2175, 255));
-    m_text1 = makeBox(this, "Text1", twips(2280, 1080, 855, 285));
-    auto* command2 = makeButton(this, "Command2", QStringLiteral(" . . ."), twips(3360, 1080, 495, 255));
+    m_text1 = addLineEdit(this, "Text1", twips(2280, 1080, 855, 285));
+    auto* command2 =
+        addButton(this, "Command2", QStringLiteral(" . . ."), twips(3360, 1080, 495, 255));
     makeLabel(this, "Label5", QStringLiteral("To:"), twips(1680, 1560, 375, 375));
-    m_text2 = makeBox(this, "Text2", twips(2280, 1560, 855, 285));
-    auto* command3 = makeButton(this, "Command3", QStringLiteral(" . . ."), twips(3360, 1560, 495, 255));
-    m_print = makeButton(this, "Command1_1", QStringLiteral("Print"), twips(3120, 2760, 1095, 375));
-    m_cancel = makeButton(this, "Command1_0", QStringLiteral("Cancel"), twips(480, 2760, 1095, 375));
+    m_text2 = addLineEdit(this, "Text2", twips(2280, 1560, 855, 285));
+    auto* command3 =
+        addButton(this, "Command3", QStringLiteral(" . . ."), twips(3360, 1560, 495, 255));
+    m_print = addButton(this, "Command1_1", QStringLiteral("Print"), twips(3120, 2760, 1095, 375));
+    m_cancel = addButton(this, "Command1_0", QStringLiteral("Cancel"), twips(480, 2760, 1095, 375));
 
     setTabOrder(m_print, m_cancel);
     setTabOrder(m_cancel, m_text1);
@@ -142,8 +123,8 @@ void Form5::Command1_Click(int index)
     auto from = pageNumber(m_text1);
     auto to = pageNumber(m_text2);
     if (!from || !to) {
-        m_program.message(QStringLiteral("Please enter page numbers from 1 to %1.").arg(pageCount()),
-                          this);
+        m_program.message(
+            QStringLiteral("Please enter page numbers from 1 to %1.").arg(pageCount()), this);
         return;
     }
     m_PrintFromPage = static_cast<std::int16_t>(*from - 1);
@@ -151,8 +132,8 @@ void Form5::Command1_Click(int index)
     if (m_PrintToPage >= m_PrintFromPage)
         accept();
     else
-        m_program.message(QStringLiteral(" From Page should be smaller than To Page, Please correct"),
-                          this);
+        m_program.message(
+            QStringLiteral(" From Page should be smaller than To Page, Please correct"), this);
 }
 
 // A page number is a whole number from 1 to the page count of the book (side) chosen.

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include <cstdint>
 #include <optional>
+#include <QDialog>
 #include <string>
 
 class QComboBox;

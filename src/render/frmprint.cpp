@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-
 #include <sstream>
 
 namespace quarrow {
@@ -165,7 +164,8 @@ void frmPrint::moveForward()
 
 void frmPrint::viewBackward_Click()
 {
-    m_program.trap(" Program Error : ", " occured in ViewBackward_Click", [this] { moveBackward(); });
+    m_program.trap(" Program Error : ", " occured in ViewBackward_Click",
+                   [this] { moveBackward(); });
 }
 
 void frmPrint::moveBackward()
@@ -230,9 +230,9 @@ void frmPrint::printPages(const std::function<void(BookPrinter&, DrawingSurface&
 std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
 {
     FileDialogState dialog{fromBook(m_program.store().ReportFileName), {}};
-    dialog.fileName.replace(QRegularExpression(QStringLiteral("\\.stk$"),
-                                               QRegularExpression::CaseInsensitiveOption),
-                            QStringLiteral(".pdf"));
+    dialog.fileName.replace(
+        QRegularExpression(QStringLiteral("\\.stk$"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral(".pdf"));
     if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
                                       QStringLiteral("pdf"), dialog))
         return nullptr;

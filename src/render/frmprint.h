@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QMainWindow>
-
 #include <functional>
 #include <memory>
+#include <QMainWindow>
 
 class QAction;
 class QMenu;

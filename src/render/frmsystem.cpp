@@ -17,34 +17,6 @@ namespace {
 const QStringList kReportFonts = {QStringLiteral("MS LineDraw"), QStringLiteral("Lucida Console"),
                                   QStringLiteral("Courier New")};
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    label->setFont(sansSerifFont(9.75, true));
-    return label;
-}
-
-QComboBox* makeCombo(QWidget* parent, const char* name, QRect place)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setGeometry(place);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmSystem::frmSystem(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
@@ -52,13 +24,17 @@ frmSystem::frmSystem(Program& program, QWidget* parent) : QDialog(parent), m_pro
     setObjectName(QStringLiteral("frmSystem"));
     setWindowTitle(QStringLiteral("Select Font and a Printer"));
     setFixedSize(twips(0, 0, 6150, 1440).size());
-    makeLabel(this, "Label1_0", QStringLiteral("Printer Name :"), twips(120, 240, 1485, 240));
-    m_printers = makeCombo(this, "Combo1_0", twips(1680, 240, 4215, 300));
-    makeLabel(this, "Label1_1", QStringLiteral("Font Name :"), twips(120, 720, 1260, 240));
-    m_fonts = makeCombo(this, "Combo1_1", twips(1680, 720, 4215, 300));
-    m_cmdDone = makeButton(this, "cmdDone", QStringLiteral("&Preview"), twips(2640, 1080, 1092, 312));
+    addLabel(this, "Label1_0", QStringLiteral("Printer Name :"), twips(120, 240, 1485, 240),
+             sansSerifFont(9.75, true));
+    m_printers = addEditableCombo(this, "Combo1_0", twips(1680, 240, 4215, 300));
+    addLabel(this, "Label1_1", QStringLiteral("Font Name :"), twips(120, 720, 1260, 240),
+             sansSerifFont(9.75, true));
+    m_fonts = addEditableCombo(this, "Combo1_1", twips(1680, 720, 4215, 300));
+    m_cmdDone =
+        addButton(this, "cmdDone", QStringLiteral("&Preview"), twips(2640, 1080, 1092, 312));
     // Below the client area: reachable by its key, out of sight.
-    m_cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"), twips(0, 1440, 1092, 312));
+    m_cmdCancel =
+        addButton(this, "cmdCancel", QStringLiteral("&Cancel"), twips(0, 1440, 1092, 312));
 
     setTabOrder(m_printers, m_fonts);
     setTabOrder(m_fonts, m_cmdDone);

@@ -1,8 +1,8 @@
 #include "render/pageview.h"
 
+#include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <QPainter>
 
 namespace quarrow {
 namespace {

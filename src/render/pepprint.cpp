@@ -132,7 +132,8 @@ void drawRule(DrawingSurface& surface, const PageGrid& grid, const Rule& rule)
 // The header and the page contents never stop for a failure: the font goes back to
 // "Courier New" (the usual cause is a font the surface refuses) and the step is tried once
 // more, then skipped. Only a refusal of "Courier New" itself gets out.
-template <typename Step> void withCourierFallback(DrawingSurface& surface, Step&& step)
+template <typename Step>
+void withCourierFallback(DrawingSurface& surface, Step&& step)
 {
     try {
         step();
@@ -146,7 +147,8 @@ template <typename Step> void withCourierFallback(DrawingSurface& surface, Step&
     }
 }
 
-template <typename... Steps> void eachWithCourierFallback(DrawingSurface& surface, Steps&&... steps)
+template <typename... Steps>
+void eachWithCourierFallback(DrawingSurface& surface, Steps&&... steps)
 {
     (withCourierFallback(surface, std::forward<Steps>(steps)), ...);
 }

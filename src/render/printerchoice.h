@@ -2,9 +2,8 @@
 
 #include "render/pagemetricssource.h"
 
-#include <QString>
-
 #include <memory>
+#include <QString>
 
 class QPrinter;
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
 #include <memory>
+#include <QStringList>
 
 class QPrinter;
 

@@ -21,22 +21,6 @@ namespace {
 // US Letter less a quarter inch all round: 8 by 10.5 inches, 96 columns by 63 lines.
 constexpr double kMarginInches = 0.25;
 
-class CountingMessenger : public Messenger
-{
-public:
-    explicit CountingMessenger(std::ostream& err) : m_err(err) {}
-    void show(const std::string& text) override
-    {
-        m_err << text << '\n';
-        ++m_count;
-    }
-    int count() const { return m_count; }
-
-private:
-    std::ostream& m_err;
-    int m_count = 0;
-};
-
 bool reportFailure(Messenger& messenger, const std::string& path, const QString& reason)
 {
     messenger.show("Cannot write the PDF file " + path + ": " + reason.toStdString());
@@ -96,7 +80,7 @@ QtPdfOutput::~QtPdfOutput() = default;
 bool QtPdfOutput::print(ReportStore& store, const std::string& path, std::ostream& err)
 {
     ensureGuiApplication();
-    CountingMessenger messenger(err);
+    StreamMessenger messenger(err);
     return printBookToPdf(store, path, messenger, m_today) && messenger.count() == 0;
 }
 

@@ -4,9 +4,8 @@
 #include "render/pepprint.h"
 #include "store/messenger.h"
 
-#include <QPageLayout>
-
 #include <memory>
+#include <QPageLayout>
 
 namespace quarrow {
 

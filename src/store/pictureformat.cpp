@@ -115,7 +115,8 @@ Digits significantDigits(double value)
         fail(errors::kOverflow);
     char buffer[32];
     double magnitude = std::fabs(value);
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
     std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     if (text.find('e') > 16) {
         end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,

@@ -8,8 +8,7 @@ namespace quarrow::test {
 namespace {
 
 class AboutBox : public DesktopTest
-{
-};
+{};
 
 TEST_F(AboutBox, ShowsTheTitleAndVersionDate)
 {

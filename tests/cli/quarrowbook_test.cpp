@@ -1,10 +1,9 @@
 #include "cli/quarrowbook.h"
 #include "testsupport.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 #include <sstream>
 
 namespace quarrow {
@@ -41,7 +40,8 @@ TEST(QuarrowBook, TurnsTheSampleListingIntoItsReportFile)
     ToolRun result = run({test::sampleFile("sr22-undivided.txt"), "--stk", dir.file("out.stk")});
     EXPECT_EQ(result.code, ExitCode::Ok) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(test::readFile(dir.file("out.stk")), test::readFile(test::sampleFile("sr22-undivided.stk")));
+    EXPECT_EQ(test::readFile(dir.file("out.stk")),
+              test::readFile(test::sampleFile("sr22-undivided.stk")));
 }
 
 TEST(QuarrowBook, ReadsAReportAndWritesItAgain)
@@ -73,8 +73,11 @@ TEST(QuarrowBook, SummarisesTheBookAsJson)
     EXPECT_THAT(result.out, HasSubstr("\"LastPage\": 0"));
     EXPECT_THAT(result.out, HasSubstr("\"ReportFileName\": " + asJson(dir.file("sr22.stk"))));
     EXPECT_THAT(result.out, HasSubstr("\"StationItems\": [\n    \"10+00\"\n  ]"));
-    EXPECT_THAT(result.out, HasSubstr("\"PageStationItems\": [\n    \"              1          10+00\"\n  ]"));
-    EXPECT_THAT(result.out, HasSubstr("\"PageItems\": [\n    \"              1          10+00               \"\n  ]"));
+    EXPECT_THAT(result.out,
+                HasSubstr("\"PageStationItems\": [\n    \"              1          10+00\"\n  ]"));
+    EXPECT_THAT(
+        result.out,
+        HasSubstr("\"PageItems\": [\n    \"              1          10+00               \"\n  ]"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("sr22.stk"))) << "written without --stk";
 }
 
@@ -97,8 +100,7 @@ struct RefusedCase
 };
 
 class RefusedInput : public testing::TestWithParam<RefusedCase>
-{
-};
+{};
 
 TEST_P(RefusedInput, ExitsWithTheMessageAndWritesNothing)
 {
@@ -115,9 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusedInput,
     testing::Values(
         RefusedCase{"UnknownExtension", "list.doc", "UNDIVIDED\r\n", "Please Select RAW data file"},
-        RefusedCase{"UnknownRoadway", "list.csv", "DIVIDEDX,IMPERIAL\r\n", "Invalid File Type check file format"},
-        RefusedCase{"EmptyListing", "list.txt", "", "Program Error : Input past end of file occured in GpkQuarrow"},
-        RefusedCase{"BrokenReport", "old.stk", "\r\n", " Program Error: Invalid file format Error occured while reading *.stk file"}),
+        RefusedCase{"UnknownRoadway", "list.csv", "DIVIDEDX,IMPERIAL\r\n",
+                    "Invalid File Type check file format"},
+        RefusedCase{"EmptyListing", "list.txt", "",
+                    "Program Error : Input past end of file occured in GpkQuarrow"},
+        RefusedCase{"BrokenReport", "old.stk", "\r\n",
+                    " Program Error: Invalid file format Error occured while reading *.stk file"}),
     [](const testing::TestParamInfo<RefusedCase>& param) { return std::string(param.param.name); });
 
 TEST(QuarrowBook, APartialBookIsStillWrittenAfterAParserMessage)
@@ -156,8 +161,7 @@ struct UsageCase
 };
 
 class WrongUsage : public testing::TestWithParam<UsageCase>
-{
-};
+{};
 
 TEST_P(WrongUsage, ExitsWithTwoAndTheUsage)
 {
@@ -169,12 +173,12 @@ TEST_P(WrongUsage, ExitsWithTwoAndTheUsage)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, WrongUsage,
-    testing::Values(UsageCase{"NoInput", {}, "No input file given."},
-                    UsageCase{"UnknownOption", {"a.txt", "--pages"}, "Unknown option --pages."},
-                    UsageCase{"MissingValue", {"a.txt", "--stk"}, "Option --stk needs a value."},
-                    UsageCase{"TwoInputs", {"a.txt", "b.txt"}, "Only one input file can be given."},
-                    UsageCase{"PdfUnavailable", {"a.txt", "--pdf", "a.pdf"},
-                              "This build has no PDF output"}),
+    testing::Values(
+        UsageCase{"NoInput", {}, "No input file given."},
+        UsageCase{"UnknownOption", {"a.txt", "--pages"}, "Unknown option --pages."},
+        UsageCase{"MissingValue", {"a.txt", "--stk"}, "Option --stk needs a value."},
+        UsageCase{"TwoInputs", {"a.txt", "b.txt"}, "Only one input file can be given."},
+        UsageCase{"PdfUnavailable", {"a.txt", "--pdf", "a.pdf"}, "This build has no PDF output"}),
     [](const testing::TestParamInfo<UsageCase>& param) { return std::string(param.param.name); });
 
 TEST(QuarrowBook, HelpGoesToStandardOutput)
@@ -203,7 +207,8 @@ TEST(QuarrowBook, PrintsThePdfWithTheHeaderNumbers)
     TempDir dir;
     RecordingPdf pdf;
     std::string path = dir.write("list.txt", listing({"UNDIVIDED", kPair, kPair}));
-    ToolRun result = run({path, "--pdf", "book.pdf", "--project", "104", "--control", "2207"}, &pdf);
+    ToolRun result =
+        run({path, "--pdf", "book.pdf", "--project", "104", "--control", "2207"}, &pdf);
     EXPECT_EQ(result.code, ExitCode::Ok);
     EXPECT_EQ(pdf.printed, std::vector<std::string>{"book.pdf 104 2207 0"});
     pdf.succeed = false;

@@ -115,7 +115,8 @@ protected:
             click(dialog, "Command1_1");
         });
         if (editor)
-            modals.then(process == QLatin1String("Edit") ? QStringLiteral("Form3") : QStringLiteral("Form4"),
+            modals.then(process == QLatin1String("Edit") ? QStringLiteral("Form3")
+                                                         : QStringLiteral("Form4"),
                         editor);
         printWindow().findChild<QAction*>(QStringLiteral("mnuEdit"))->trigger();
     }
@@ -133,7 +134,8 @@ TEST_F(EditStation, CorrectsTheStakeBlockAndRedrawsItsPage)
                   QStringLiteral("14+50\nPGL = 1020.50\n1019.25  1019.25\n@12.00 @12.00\n"
                                  "1017.75  1017.75\n@16.00  @16.00\n"));
         EXPECT_EQ(box(editor, "Text3")->toPlainText(), QStringLiteral("F 2.50"));
-        box(editor, "Text2")->setPlainText(QStringLiteral("F  9.99\n@  31.00\n3\n4\n5\n6\n7\n8\n9"));
+        box(editor, "Text2")
+            ->setPlainText(QStringLiteral("F  9.99\n@  31.00\n3\n4\n5\n6\n7\n8\n9"));
         click(editor, "Command1_0");
     });
     EXPECT_EQ(store.CurrentPage, 3);
@@ -218,17 +220,23 @@ TEST_F(EditStation, TextsTheReportFileCannotKeepAreRefused)
 TEST_F(EditStation, ADividedBookEditsTheSideChosen)
 {
     open(listing("us97.txt", dividedListing(3)));
-    edit(QStringLiteral("10+50"), QStringLiteral("Edit"), [](QDialog& editor) {
-        box(editor, "Text2")->setPlainText(QStringLiteral("right side"));
-        click(editor, "Command1_0");
-    }, QStringLiteral("right"));
+    edit(
+        QStringLiteral("10+50"), QStringLiteral("Edit"),
+        [](QDialog& editor) {
+            box(editor, "Text2")->setPlainText(QStringLiteral("right side"));
+            click(editor, "Command1_0");
+        },
+        QStringLiteral("right"));
     EXPECT_EQ(store.CurrentSide, "right");
     EXPECT_EQ(store.RightPages.read(0).StakeCells.at(1, 1, 0), "right side");
     EXPECT_NE(store.LeftPages.read(0).StakeCells.at(1, 1, 0), "right side");
-    edit(QStringLiteral("10+00"), QStringLiteral("Edit"), [](QDialog& editor) {
-        box(editor, "Text2")->setPlainText(QStringLiteral("left side"));
-        click(editor, "Command1_0");
-    }, QStringLiteral("left"));
+    edit(
+        QStringLiteral("10+00"), QStringLiteral("Edit"),
+        [](QDialog& editor) {
+            box(editor, "Text2")->setPlainText(QStringLiteral("left side"));
+            click(editor, "Command1_0");
+        },
+        QStringLiteral("left"));
     EXPECT_EQ(store.LeftPages.read(0).StakeCells.at(2, 1, 0), "left side");
 }
 
@@ -251,14 +259,20 @@ TEST_F(EditStation, AnEditIsOfferedForSavingEvenAfterSaveReport)
 TEST_F(EditStation, EditsSurviveSaveAndReopen)
 {
     open(listing("us97.txt", dividedListing(4)));
-    edit(QStringLiteral("11+50"), QStringLiteral("Add"), [](QDialog& editor) {
-        box(editor, "Text2")->setPlainText(QStringLiteral("HUB 1"));
-        click(editor, "Command1_0");
-    }, QStringLiteral("right"));
-    edit(QStringLiteral("10+00"), QStringLiteral("Edit"), [](QDialog& editor) {
-        box(editor, "Text3")->setPlainText(QStringLiteral("C 9.999"));
-        click(editor, "Command1_0");
-    }, QStringLiteral("left"));
+    edit(
+        QStringLiteral("11+50"), QStringLiteral("Add"),
+        [](QDialog& editor) {
+            box(editor, "Text2")->setPlainText(QStringLiteral("HUB 1"));
+            click(editor, "Command1_0");
+        },
+        QStringLiteral("right"));
+    edit(
+        QStringLiteral("10+00"), QStringLiteral("Edit"),
+        [](QDialog& editor) {
+            box(editor, "Text3")->setPlainText(QStringLiteral("C 9.999"));
+            click(editor, "Command1_0");
+        },
+        QStringLiteral("left"));
     std::string saved = dir.file("us97-corrected.stk");
     dialogs.saveAnswers.push_back(QString::fromStdString(saved));
     printWindow().mnuSaveRpt_Click();

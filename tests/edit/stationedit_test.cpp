@@ -36,7 +36,8 @@ protected:
         std::vector<std::string> lines;
         const BookPage& page = store.UndividedPages.read(3);
         for (int line = 0; line < 7; ++line)
-            lines.push_back(hub ? page.HubCells.at(1, column, line) : page.StakeCells.at(1, column, line));
+            lines.push_back(hub ? page.HubCells.at(1, column, line)
+                                : page.StakeCells.at(1, column, line));
         return lines;
     }
 
@@ -94,7 +95,8 @@ TEST_F(StationEdit, EditsGoToTheSideShown)
     store.RoadwayType = "Divided";
     store.CurrentSide = "right";
     store.RightPages.write(3).StakeCells.set(1, 1, 0, "right value");
-    EXPECT_EQ(FillStationEditForm(store, EditTable::Stake, 3)[1], "right value\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(FillStationEditForm(store, EditTable::Stake, 3)[1],
+              "right value\r\n\r\n\r\n\r\n\r\n\r\n");
     applyStationEdit(store, EditTable::Stake, {"10+50", "corrected", "", ""});
     EXPECT_EQ(store.RightPages.read(3).StakeCells.at(1, 1, 0), "corrected");
     EXPECT_EQ(store.LeftPages.read(3).StakeCells.at(1, 1, 0), "");
@@ -107,24 +109,25 @@ struct BoxCase
 };
 
 class BoxLines : public testing::TestWithParam<BoxCase>
-{
-};
+{};
 
 TEST_P(BoxLines, CutAtCrLfAndKeepSeven)
 {
     EXPECT_EQ(readBoxLines(GetParam().text), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, BoxLines,
-    testing::Values(BoxCase{"", {}}, BoxCase{"   ", {}}, BoxCase{" one ", {"one"}},
-                    BoxCase{"a\r\nb", {"a", "b"}}, BoxCase{"a\r\n\r\nc\r\n", {"a", "", "c", ""}},
-                    BoxCase{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9", {"1", "2", "3", "4", "5", "6", "7"}},
-                    BoxCase{"a\nb", {"a\nb"}}));
+INSTANTIATE_TEST_SUITE_P(Texts, BoxLines,
+                         testing::Values(BoxCase{"", {}}, BoxCase{"   ", {}},
+                                         BoxCase{" one ", {"one"}}, BoxCase{"a\r\nb", {"a", "b"}},
+                                         BoxCase{"a\r\n\r\nc\r\n", {"a", "", "c", ""}},
+                                         BoxCase{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9",
+                                                 {"1", "2", "3", "4", "5", "6", "7"}},
+                                         BoxCase{"a\nb", {"a\nb"}}));
 
 TEST(RefuseEdit, KeepsOutWhatTheReportFileCouldNotKeep)
 {
-    EXPECT_EQ(refuseEdit(EditTable::Stake, {"10+00\r\nPGL = 1.00", "C 1.00", "", ""}), std::nullopt);
+    EXPECT_EQ(refuseEdit(EditTable::Stake, {"10+00\r\nPGL = 1.00", "C 1.00", "", ""}),
+              std::nullopt);
     EXPECT_EQ(refuseEdit(EditTable::Stake, {"", "", "", ""}), std::nullopt);
     EXPECT_THAT(refuseEdit(EditTable::Stake, {"10+00", "C 1,00", "", ""}),
                 Optional(testing::HasSubstr("comma")));

@@ -26,9 +26,9 @@ protected:
     StationSearch()
     {
         store.RoadwayType = "Undivided";
-        fillBook(store.UndividedPages, {{"10+00", "10+50", "11+00"},
-                                        {"11+50", "12+00", "12+50"},
-                                        {"13+00", "10+00", "+"}});
+        fillBook(
+            store.UndividedPages,
+            {{"10+00", "10+50", "11+00"}, {"11+50", "12+00", "12+50"}, {"13+00", "10+00", "+"}});
         store.LastPage = 2;
     }
 
@@ -52,8 +52,7 @@ struct MatchCase
 };
 
 class StationMatches : public StationSearch, public testing::WithParamInterface<MatchCase>
-{
-};
+{};
 
 TEST_P(StationMatches, ByNumberFirstInPageOrder)
 {
@@ -63,15 +62,14 @@ TEST_P(StationMatches, ByNumberFirstInPageOrder)
     EXPECT_TRUE(messenger.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stations, StationMatches,
-    testing::Values(MatchCase{"10+00", 0, 2}, MatchCase{"11+00", 0, 0}, MatchCase{"12+00", 1, 1},
-                    MatchCase{"1000", 0, 2}, MatchCase{"12+00.0", 1, 1},
-                    MatchCase{" 13 + 00 ", 2, 2},
-                    // Block 0 is searched before block 2 on the same page.
-                    MatchCase{"11+50", 1, 2},
-                    // The empty-block placeholder counts as station 0.
-                    MatchCase{"0+00", 2, 0}, MatchCase{"", 2, 0}));
+INSTANTIATE_TEST_SUITE_P(Stations, StationMatches,
+                         testing::Values(MatchCase{"10+00", 0, 2}, MatchCase{"11+00", 0, 0},
+                                         MatchCase{"12+00", 1, 1}, MatchCase{"1000", 0, 2},
+                                         MatchCase{"12+00.0", 1, 1}, MatchCase{" 13 + 00 ", 2, 2},
+                                         // Block 0 is searched before block 2 on the same page.
+                                         MatchCase{"11+50", 1, 2},
+                                         // The empty-block placeholder counts as station 0.
+                                         MatchCase{"0+00", 2, 0}, MatchCase{"", 2, 0}));
 
 TEST_F(StationSearch, ANumberOnBothBlocksOfAPageFindsBlockZeroFirst)
 {

@@ -21,13 +21,13 @@ std::chrono::year_month_day fixedDate()
 DesktopTest::DesktopTest(QStringList printers)
     : platform(dir.path().string(), std::move(printers)), program(dialogs, platform, fixedDate),
       store(program.store())
-{
-}
+{}
 
 DesktopTest::~DesktopTest()
 {
     EXPECT_TRUE(modals.unexpected.isEmpty())
-        << "dialogs opened unexpectedly: " << modals.unexpected.join(QStringLiteral(", ")).toStdString();
+        << "dialogs opened unexpectedly: "
+        << modals.unexpected.join(QStringLiteral(", ")).toStdString();
     EXPECT_TRUE(modals.done()) << "a scripted dialog never opened";
     EXPECT_TRUE(dialogs.answers.empty()) << "a scripted answer was never asked for";
 }
@@ -104,8 +104,9 @@ std::vector<std::string> dividedListing(int stations)
     std::vector<std::string> lines{"DIVIDED,METRIC"};
     for (int i = 0; i < stations; ++i) {
         for (int line = 0; line < 4; ++line)
-            lines.push_back("US97 PGL," + stationText(i) +
-                            ",312.5,0.5,311.25,3.6,0.5,1.2,C,0,1.8,310.5,2,2.4,1.2,0.8,3.2,4,0,7.2");
+            lines.push_back(
+                "US97 PGL," + stationText(i) +
+                ",312.5,0.5,311.25,3.6,0.5,1.2,C,0,1.8,310.5,2,2.4,1.2,0.8,3.2,4,0,7.2");
     }
     return lines;
 }

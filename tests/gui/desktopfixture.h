@@ -6,11 +6,9 @@
 #include "render/frmprint.h"
 #include "render/pageview.h"
 
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
+#include <QApplication>
 
 class QLineEdit;
 

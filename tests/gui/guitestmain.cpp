@@ -1,6 +1,5 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // The windows are tested without a display, on Qt's offscreen platform.
 int main(int argc, char** argv)

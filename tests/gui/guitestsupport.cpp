@@ -1,5 +1,6 @@
 #include "guitestsupport.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QEvent>
 #include <QPageLayout>
@@ -8,8 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace quarrow::test {
 
@@ -65,8 +64,7 @@ bool ScriptedDialogs::saveFile(QWidget*, const QString& filter, const QString& d
 
 FakePrintPlatform::FakePrintPlatform(std::string folder, QStringList printerNames)
     : names(std::move(printerNames)), m_folder(std::move(folder))
-{
-}
+{}
 
 std::string FakePrintPlatform::outputOf(const QString& name) const
 {

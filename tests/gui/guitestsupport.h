@@ -4,13 +4,12 @@
 #include "render/printplatform.h"
 #include "testsupport.h"
 
-#include <QDialog>
-#include <QObject>
-#include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <optional>
+#include <QDialog>
+#include <QObject>
+#include <QStringList>
 #include <string>
 #include <vector>
 

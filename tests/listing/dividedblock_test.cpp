@@ -11,11 +11,7 @@
 namespace quarrow::test {
 namespace {
 
-enum class Book
-{
-    Left,
-    Right
-};
+enum class Book { Left, Right };
 
 std::ostream& operator<<(std::ostream& out, Book book)
 {

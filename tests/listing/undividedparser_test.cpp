@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace quarrow {
@@ -34,18 +33,18 @@ std::string listingLine(const std::string& station, const Fields& fields,
 // high on a 4:1 slope 13 ft wide.
 Fields fillSide()
 {
-    return {{0, "1020.5"}, {1, "2.5"},  {2, "1019.25"}, {3, "12"},  {4, "1.5"},  {5, "4"},
-            {6, "F"},      {7, "0"},    {8, "6"},       {9, "1016.5"}, {10, "2"}, {11, "8"},
-            {12, "4"},     {13, "3.25"}, {14, "13"},    {15, "4"}};
+    return {{0, "1020.5"}, {1, "2.5"},   {2, "1019.25"}, {3, "12"},     {4, "1.5"}, {5, "4"},
+            {6, "F"},      {7, "0"},     {8, "6"},       {9, "1016.5"}, {10, "2"},  {11, "8"},
+            {12, "4"},     {13, "3.25"}, {14, "13"},     {15, "4"}};
 }
 
 // A cut stake side: shoulder at 1019.75 and 12 ft, ditch 2 deep and 5 ft wide, backslope
 // 2:1 over 8 ft, flat-bottom ditch 4 ft.
 Fields cutSide()
 {
-    return {{0, "1020.5"}, {1, "2.5"},    {2, "1019.75"}, {3, "12"}, {4, "2"},  {5, "5"},
-            {6, "C"},      {7, "0"},      {8, "6"},       {9, "1016.5"}, {10, "2"}, {11, "8"},
-            {12, "4"},     {13, "0"},     {14, "0"},      {15, "4"}};
+    return {{0, "1020.5"}, {1, "2.5"}, {2, "1019.75"}, {3, "12"},     {4, "2"},  {5, "5"},
+            {6, "C"},      {7, "0"},   {8, "6"},       {9, "1016.5"}, {10, "2"}, {11, "8"},
+            {12, "4"},     {13, "0"},  {14, "0"},      {15, "4"}};
 }
 
 Fields with(Fields fields, const Fields& changes)
@@ -74,7 +73,8 @@ protected:
         return ParseUndivided(store, messenger);
     }
 
-    bool parseStation(const Fields& left, const Fields& right, const std::string& firstLine = "UNDIVIDED")
+    bool parseStation(const Fields& left, const Fields& right,
+                      const std::string& firstLine = "UNDIVIDED")
     {
         return parse({listingLine("10+00", left), listingLine("10+00", right)}, firstLine);
     }
@@ -97,8 +97,8 @@ TEST_F(UndividedListing, BothSidesDataFillTheWholeBlock)
 {
     ASSERT_TRUE(parseStation(fillSide(), cutSide()));
     EXPECT_TRUE(messenger.messages.empty());
-    EXPECT_THAT(column(0), ElementsAre("10+00", "PGL = 1020.50", "1019.25  1019.75", "@12.00 @12.00",
-                                       "1017.75  1017.75", "@16.00  @17.00", ""));
+    EXPECT_THAT(column(0), ElementsAre("10+00", "PGL = 1020.50", "1019.25  1019.75",
+                                       "@12.00 @12.00", "1017.75  1017.75", "@16.00  @17.00", ""));
     EXPECT_THAT(column(1), ElementsAre("F  3.25", "@  29.00", "FS = 4.00", "TO HP", "", "", ""));
     EXPECT_THAT(column(2), ElementsAre("F 2.50", "", "", "", "", "", ""));
     EXPECT_THAT(column(3), ElementsAre("C 4.00 @35.00", "TO ELEV 1016.50", "BS = 2.00",
@@ -117,8 +117,7 @@ struct StakeCase
 };
 
 class StakeColumns : public UndividedListing, public testing::WithParamInterface<StakeCase>
-{
-};
+{};
 
 TEST_P(StakeColumns, FollowTheTypeCode)
 {
@@ -130,15 +129,36 @@ TEST_P(StakeColumns, FollowTheTypeCode)
 INSTANTIATE_TEST_SUITE_P(
     Codes, StakeColumns,
     testing::Values(
-        StakeCase{"Cut", {}, {"C 4.00 @35.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 27.00", "4.00 FBD", "", ""}},
-        StakeCase{"CutCodeWithBlanks", {{6, " C "}}, {"C 4.00 @35.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 27.00", "4.00 FBD", "", ""}},
-        StakeCase{"CutWithoutBackslope", {{6, "CNBS"}}, {"C 00", "TO ELEV 1016.50", "4.00 FBD", "27.00 TO 23.00", "", "", ""}},
-        StakeCase{"FlatSlopeHasNoRatio", {{10, "0"}}, {"C   @35.00", "TO ELEV 1016.50", "BS = .00", "TBS = 27.00", "4.00 FBD", "", ""}},
-        StakeCase{"DitchOffsetAbsentCountsAsZero", {{5, "999"}}, {"C 4.00 @30.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 22.00", "4.00 FBD", "", ""}},
-        StakeCase{"Fill", {{6, "F"}, {13, "3.25"}, {14, "13"}}, {"F  3.25", "@  30.00", "FS = 4.00", "TO HP", "", "", ""}},
-        StakeCase{"FillToShoulder", {{6, "F"}, {4, "999"}, {13, "1"}, {14, "1.5"}}, {"F  1.00", "@  18.50", "FS = 4.00", "TO SHLD PT", "", "", ""}},
-        StakeCase{"FillOffsetHasTwoIntegerDigits", {{6, "F"}, {3, "1"}, {5, "1"}, {14, "2.5"}}, {"F  .00", "@  04.50", "FS = 4.00", "TO HP", "", "", ""}},
-        StakeCase{"FieldsAsTheyStand", {{6, "F"}, {13, "n/a"}, {15, "steep"}}, {"F  n/a", "@  17.00", "FS = steep", "TO HP", "", "", ""}},
+        StakeCase{
+            "Cut",
+            {},
+            {"C 4.00 @35.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 27.00", "4.00 FBD", "", ""}},
+        StakeCase{
+            "CutCodeWithBlanks",
+            {{6, " C "}},
+            {"C 4.00 @35.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 27.00", "4.00 FBD", "", ""}},
+        StakeCase{"CutWithoutBackslope",
+                  {{6, "CNBS"}},
+                  {"C 00", "TO ELEV 1016.50", "4.00 FBD", "27.00 TO 23.00", "", "", ""}},
+        StakeCase{"FlatSlopeHasNoRatio",
+                  {{10, "0"}},
+                  {"C   @35.00", "TO ELEV 1016.50", "BS = .00", "TBS = 27.00", "4.00 FBD", "", ""}},
+        StakeCase{
+            "DitchOffsetAbsentCountsAsZero",
+            {{5, "999"}},
+            {"C 4.00 @30.00", "TO ELEV 1016.50", "BS = 2.00", "TBS = 22.00", "4.00 FBD", "", ""}},
+        StakeCase{"Fill",
+                  {{6, "F"}, {13, "3.25"}, {14, "13"}},
+                  {"F  3.25", "@  30.00", "FS = 4.00", "TO HP", "", "", ""}},
+        StakeCase{"FillToShoulder",
+                  {{6, "F"}, {4, "999"}, {13, "1"}, {14, "1.5"}},
+                  {"F  1.00", "@  18.50", "FS = 4.00", "TO SHLD PT", "", "", ""}},
+        StakeCase{"FillOffsetHasTwoIntegerDigits",
+                  {{6, "F"}, {3, "1"}, {5, "1"}, {14, "2.5"}},
+                  {"F  .00", "@  04.50", "FS = 4.00", "TO HP", "", "", ""}},
+        StakeCase{"FieldsAsTheyStand",
+                  {{6, "F"}, {13, "n/a"}, {15, "steep"}},
+                  {"F  n/a", "@  17.00", "FS = steep", "TO HP", "", "", ""}},
         StakeCase{"OtherCodeWritesNothing", {{6, "G"}}, {"", "", "", "", "", "", ""}},
         StakeCase{"EmptyCodeWritesNothing", {{6, " "}}, {"", "", "", "", "", "", ""}}),
     [](const testing::TestParamInfo<StakeCase>& param) { return std::string(param.param.name); });
@@ -146,9 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(UndividedListing, MetricBooksUseThreeDecimalsButTwoForSlopesAndFillOffsets)
 {
     ASSERT_TRUE(parseStation(fillSide(), cutSide(), "UNDIVIDED,METRIC"));
-    EXPECT_THAT(column(0), ElementsAre("10+00", "PGL = 1020.500", "1019.250  1019.750",
-                                       "@12.000 @12.000", "1017.750  1017.750",
-                                       "@16.000  @17.000", ""));
+    EXPECT_THAT(column(0),
+                ElementsAre("10+00", "PGL = 1020.500", "1019.250  1019.750", "@12.000 @12.000",
+                            "1017.750  1017.750", "@16.000  @17.000", ""));
     EXPECT_THAT(column(1), ElementsAre("F  3.250", "@  29.00", "FS = 4.00", "TO HP", "", "", ""));
     EXPECT_THAT(column(3), ElementsAre("C 4.000 @35.000", "TO ELEV 1016.500", "BS = 2.00",
                                        "TBS = 27.000", "4.000 FBD", "", ""));
@@ -156,8 +176,8 @@ TEST_F(UndividedListing, MetricBooksUseThreeDecimalsButTwoForSlopesAndFillOffset
 
 TEST_F(UndividedListing, AbsentValuesLeaveBlanksInTheStationColumn)
 {
-    ASSERT_TRUE(parseStation(with(fillSide(), {{3, "999"}, {4, "999.5"}}),
-                             with(cutSide(), {{5, "991"}})));
+    ASSERT_TRUE(
+        parseStation(with(fillSide(), {{3, "999"}, {4, "999.5"}}), with(cutSide(), {{5, "991"}})));
     EXPECT_THAT(column(0), ElementsAre("10+00", "PGL = 1020.50", "1019.25  1019.75", "@  @12.00",
                                        "       1017.75", "        @ ", ""));
     ASSERT_TRUE(parseStation(fillSide(), with(cutSide(), {{3, "999"}, {4, "999"}})));
@@ -172,22 +192,25 @@ struct CentreCase
 };
 
 class CentreLine : public UndividedListing, public testing::WithParamInterface<CentreCase>
-{
-};
+{};
 
 TEST_P(CentreLine, ShowsCutOrFillOfTheLeftLine)
 {
-    ASSERT_TRUE(parseStation(with(fillSide(), {{1, GetParam().value}}), with(cutSide(), {{1, "9"}})));
+    ASSERT_TRUE(
+        parseStation(with(fillSide(), {{1, GetParam().value}}), with(cutSide(), {{1, "9"}})));
     EXPECT_THAT(column(2), ElementsAre(GetParam().expected, "", "", "", "", "", ""));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, CentreLine,
-                         testing::Values(CentreCase{"-2.5", "C -2.50"}, CentreCase{"-0.5", "C -.50"},
+                         testing::Values(CentreCase{"-2.5", "C -2.50"},
+                                         CentreCase{"-0.5", "C -.50"},
                                          CentreCase{"-0.001", "C .00"}, CentreCase{"0", ""},
-                                         CentreCase{"0.319", "F .32"}, CentreCase{"12", "F 12.00"}));
+                                         CentreCase{"0.319", "F .32"},
+                                         CentreCase{"12", "F 12.00"}));
 
-const std::string kLongText = "SLOPE DOES NOT INTERCEPT EXISTING GROUND WITHIN 200 FT OF HINGE "
-                              "POINT - CHECK CROSS SECTION AT THIS STATION AND EXTEND THE EXISTING GROUND DATA";
+const std::string kLongText =
+    "SLOPE DOES NOT INTERCEPT EXISTING GROUND WITHIN 200 FT OF HINGE "
+    "POINT - CHECK CROSS SECTION AT THIS STATION AND EXTEND THE EXISTING GROUND DATA";
 
 TEST_F(UndividedListing, MessagesOnBothSidesFillOnlyTheStakeColumns)
 {
@@ -213,7 +236,8 @@ TEST_F(UndividedListing, LeftMessageTakesTheStationColumnFromTheRightLine)
 
 TEST_F(UndividedListing, LeftMessageFormatsTheRightFillOffsetWithTheBookFormat)
 {
-    ASSERT_TRUE(parseStation(message("Error", "X"), with(fillSide(), {{3, "1"}, {5, "1"}, {14, "2.5"}}),
+    ASSERT_TRUE(parseStation(message("Error", "X"),
+                             with(fillSide(), {{3, "1"}, {5, "1"}, {14, "2.5"}}),
                              "UNDIVIDED,METRIC"));
     EXPECT_EQ(column(1)[0], "Error : ");
     EXPECT_EQ(column(3)[1], "@  4.500");
@@ -274,9 +298,8 @@ TEST_F(UndividedListing, StationsFillBlocksTwoOneZeroAndTurnThePage)
     EXPECT_THAT(store.PageStationItems,
                 ElementsAre("              1          10+00", "              1          10+50",
                             "              1          11+00", "              2          11+50"));
-    EXPECT_THAT(store.PageItems,
-                ElementsAre("              1          10+00          11+00",
-                            "              2          11+50               "));
+    EXPECT_THAT(store.PageItems, ElementsAre("              1          10+00          11+00",
+                                             "              2          11+50               "));
 }
 
 TEST_F(UndividedListing, AFullLastPageIsFollowedByAnEmptyPage)
@@ -303,9 +326,9 @@ TEST_F(UndividedListing, AListingWithoutStationsGivesOneEmptyPage)
 
 TEST_F(UndividedListing, HeadingsControlLinesAndEmptyFieldsAreSkippedOrCut)
 {
-    ASSERT_TRUE(parse({"GEOPAK SLOPE STAKE LISTING", listingLine("10+00", fillSide()),
-                       std::string("SR22,\x01,CONTROL"), "",
-                       listingLine("10+00", cutSide()) + ",,,,,"}));
+    ASSERT_TRUE(
+        parse({"GEOPAK SLOPE STAKE LISTING", listingLine("10+00", fillSide()),
+               std::string("SR22,\x01,CONTROL"), "", listingLine("10+00", cutSide()) + ",,,,,"}));
     EXPECT_EQ(column(3)[0], "C 4.00 @35.00");
     EXPECT_EQ(store.StationItems.size(), 1u);
 }
@@ -351,8 +374,7 @@ struct FailureCase
 };
 
 class ParserFailures : public UndividedListing, public testing::WithParamInterface<FailureCase>
-{
-};
+{};
 
 TEST_P(ParserFailures, NameTheStationToCorrect)
 {
@@ -365,12 +387,28 @@ TEST_P(ParserFailures, NameTheStationToCorrect)
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParserFailures,
     testing::Values(
-        FailureCase{"TwoCommaFields", {listingLine("10+00", fillSide()), listingLine("10+00", fillSide()), "SR22 PGL, 10+50 "}, "10+50"},
-        FailureCase{"NotANumber", {listingLine("10+00", fillSide()), listingLine("10+00", with(fillSide(), {{4, "x"}}))}, "10+00"},
-        FailureCase{"MissingFields", {listingLine("10+00", {{0, "1"}, {1, "2"}, {2, "3"}}), listingLine("10+00", fillSide())}, "10+00"},
-        FailureCase{"TwentyOneFields", {listingLine("10+00", with(fillSide(), {{20, "1"}}))}, "10+00"},
-        FailureCase{"ThirdLineOfAStation", {listingLine("10+00", fillSide()), listingLine("10+00", fillSide()), listingLine("10+00", fillSide())}, "10+00"},
-        FailureCase{"SumBeyondRange", {listingLine("10+00", fillSide()), listingLine("10+00", with(fillSide(), {{2, "1e308"}, {4, "-1e308"}}))}, "10+00"}),
+        FailureCase{"TwoCommaFields",
+                    {listingLine("10+00", fillSide()), listingLine("10+00", fillSide()),
+                     "SR22 PGL, 10+50 "},
+                    "10+50"},
+        FailureCase{
+            "NotANumber",
+            {listingLine("10+00", fillSide()), listingLine("10+00", with(fillSide(), {{4, "x"}}))},
+            "10+00"},
+        FailureCase{"MissingFields",
+                    {listingLine("10+00", {{0, "1"}, {1, "2"}, {2, "3"}}),
+                     listingLine("10+00", fillSide())},
+                    "10+00"},
+        FailureCase{
+            "TwentyOneFields", {listingLine("10+00", with(fillSide(), {{20, "1"}}))}, "10+00"},
+        FailureCase{"ThirdLineOfAStation",
+                    {listingLine("10+00", fillSide()), listingLine("10+00", fillSide()),
+                     listingLine("10+00", fillSide())},
+                    "10+00"},
+        FailureCase{"SumBeyondRange",
+                    {listingLine("10+00", fillSide()),
+                     listingLine("10+00", with(fillSide(), {{2, "1e308"}, {4, "-1e308"}}))},
+                    "10+00"}),
     [](const testing::TestParamInfo<FailureCase>& param) { return std::string(param.param.name); });
 
 TEST_F(UndividedListing, AFailureKeepsTheBookBuiltSoFar)
@@ -391,7 +429,8 @@ TEST_F(UndividedListing, AFailureKeepsTheBookBuiltSoFar)
     EXPECT_THAT(store.PageItems, ElementsAre("              1          10+00          11+00",
                                              "              2          11+50               "));
     // The failing station's block keeps what was written before its bad field was read.
-    EXPECT_THAT(column(0, 1, 1), ElementsAre("12+00", "PGL = 1020.50", "1019.25  1019.25", "", "", "", ""));
+    EXPECT_THAT(column(0, 1, 1),
+                ElementsAre("12+00", "PGL = 1020.50", "1019.25  1019.25", "", "", "", ""));
     EXPECT_THAT(store.StationItems, ElementsAre("10+00", "10+50", "11+00", "11+50"));
 }
 
@@ -429,7 +468,8 @@ TEST_F(UndividedListing, OneStationMoreFailsAtTheLastPageItem)
 TEST_F(UndividedListing, ABookStartsEmpty)
 {
     ASSERT_TRUE(parse(stations(4)));
-    ASSERT_TRUE(parse({listingLine("20+00", message("Note", "A")), listingLine("20+00", message("Note", "B"))}));
+    ASSERT_TRUE(parse(
+        {listingLine("20+00", message("Note", "A")), listingLine("20+00", message("Note", "B"))}));
     EXPECT_THAT(store.StationItems, ElementsAre("20+00"));
     EXPECT_THAT(column(0), ElementsAre("20+00", "", "", "", "", "", ""));
     EXPECT_EQ(store.UndividedPages.read(1).FirstStation, "");

@@ -4,19 +4,17 @@
 #include "render/frmprint.h"
 #include "store/reportfile.h"
 
+#include <filesystem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <filesystem>
-
 namespace quarrow::test {
 namespace {
 
 class MainWindow : public DesktopTest
-{
-};
+{};
 
 TEST_F(MainWindow, HasItsControlsAtTheirPlaces)
 {
@@ -157,8 +155,7 @@ struct RefusedCase
 };
 
 class RefusedPreview : public DesktopTest, public testing::WithParamInterface<RefusedCase>
-{
-};
+{};
 
 TEST_P(RefusedPreview, ShowsTheReasonAndNoBook)
 {
@@ -173,9 +170,18 @@ TEST_P(RefusedPreview, ShowsTheReasonAndNoBook)
 INSTANTIATE_TEST_SUITE_P(
     Files, RefusedPreview,
     testing::Values(
-        RefusedCase{"UnknownRoadway", "a.txt", {"DIVIDEDX,IMPERIAL"}, "Invalid File Type check file format"},
-        RefusedCase{"EmptyListing", "b.csv", {}, "Program Error : Input past end of file occured in GpkQuarrow"},
-        RefusedCase{"BrokenReport", "c.stk", {"", "nothing"}, " Program Error: Invalid file format Error occured while reading *.stk file"},
+        RefusedCase{"UnknownRoadway",
+                    "a.txt",
+                    {"DIVIDEDX,IMPERIAL"},
+                    "Invalid File Type check file format"},
+        RefusedCase{"EmptyListing",
+                    "b.csv",
+                    {},
+                    "Program Error : Input past end of file occured in GpkQuarrow"},
+        RefusedCase{"BrokenReport",
+                    "c.stk",
+                    {"", "nothing"},
+                    " Program Error: Invalid file format Error occured while reading *.stk file"},
         RefusedCase{"OtherExtension", "d.doc", {"UNDIVIDED"}, "Please Select RAW data file"}),
     [](const testing::TestParamInfo<RefusedCase>& param) { return std::string(param.param.name); });
 
@@ -221,9 +227,8 @@ TEST_F(SavePrompt, YesSavesWhereTheUserChooses)
     dialogs.openAnswers.push_back(std::nullopt);
     form1().cmdBrowse_Click();
     EXPECT_EQ(dialogs.questions, QStringList({kFirst}));
-    EXPECT_EQ(dialogs.fileDialogs.first(),
-              QStringLiteral("Quarrow ReportFile(*.stk)|*.stk | ") +
-                  QString::fromStdString(dir.file("sr22.stk")));
+    EXPECT_EQ(dialogs.fileDialogs.first(), QStringLiteral("Quarrow ReportFile(*.stk)|*.stk | ") +
+                                               QString::fromStdString(dir.file("sr22.stk")));
     EXPECT_TRUE(std::filesystem::exists(dir.file("chosen.stk")));
     EXPECT_EQ(store.ReportFileName, dir.file("chosen.stk"));
     EXPECT_EQ(store.ReportState, 2) << "the prompt never changes the state";
@@ -254,11 +259,13 @@ TEST_F(SavePrompt, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees)
     dialogs.answers = {true, false, true};
     dialogs.saveAnswers = {QString::fromStdString(existing), QString::fromStdString(existing)};
     form1().cmdClose_Click();
-    EXPECT_EQ(dialogs.questions,
-              QStringList({kFirst, QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
-                                       QString::fromStdString(existing),
-                           QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
-                               QString::fromStdString(existing)}));
+    EXPECT_EQ(
+        dialogs.questions,
+        QStringList({kFirst,
+                     QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
+                         QString::fromStdString(existing),
+                     QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
+                         QString::fromStdString(existing)}));
     // After No the dialog offers the report file's name again.
     EXPECT_EQ(dialogs.fileDialogs[1], QStringLiteral("Quarrow ReportFile(*.stk)|*.stk | ") +
                                           QString::fromStdString(dir.file("sr22.stk")));

@@ -17,8 +17,7 @@ struct KindCase
 };
 
 class InputRouting : public testing::TestWithParam<KindCase>
-{
-};
+{};
 
 TEST_P(InputRouting, GoesByTheExtensionOfTheFileName)
 {
@@ -40,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KindCase{"/jobs/road.txt/notes", "", InputKind::Unknown},
                     KindCase{"list.stk.bak", "bak", InputKind::Unknown},
                     KindCase{"list.doc", "doc", InputKind::Unknown},
-                    KindCase{"list", "", InputKind::Unknown}, KindCase{"", "", InputKind::Unknown}));
+                    KindCase{"list", "", InputKind::Unknown},
+                    KindCase{"", "", InputKind::Unknown}));
 
 struct DerivedCase
 {
@@ -49,8 +49,7 @@ struct DerivedCase
 };
 
 class DerivedNames : public testing::TestWithParam<DerivedCase>
-{
-};
+{};
 
 TEST_P(DerivedNames, ReplaceOnlyTheExtensionOfTheFileName)
 {
@@ -64,12 +63,13 @@ TEST_P(DerivedNames, ReplaceOnlyTheExtensionOfTheFileName)
     EXPECT_EQ(store.TempFileName, base + ".tmp");
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, DerivedNames,
-                         testing::Values(DerivedCase{"C:\\road.old\\list.txt", "C:\\road.old\\list"},
-                                         DerivedCase{"/jobs/road.old/list.csv", "/jobs/road.old/list"},
-                                         DerivedCase{"sr22.v2.txt", "sr22.v2"},
-                                         DerivedCase{"C:\\jobs\\list", "C:\\jobs\\list"},
-                                         DerivedCase{"road.old/list", "road.old/list"}));
+INSTANTIATE_TEST_SUITE_P(
+    Paths, DerivedNames,
+    testing::Values(DerivedCase{"C:\\road.old\\list.txt", "C:\\road.old\\list"},
+                    DerivedCase{"/jobs/road.old/list.csv", "/jobs/road.old/list"},
+                    DerivedCase{"sr22.v2.txt", "sr22.v2"},
+                    DerivedCase{"C:\\jobs\\list", "C:\\jobs\\list"},
+                    DerivedCase{"road.old/list", "road.old/list"}));
 
 struct StationCase
 {
@@ -78,8 +78,7 @@ struct StationCase
 };
 
 class StationNumbers : public testing::TestWithParam<StationCase>
-{
-};
+{};
 
 TEST_P(StationNumbers, CountHundredsBeforeThePlus)
 {
@@ -122,8 +121,7 @@ struct FirstLineCase
 };
 
 class FirstLine : public testing::TestWithParam<FirstLineCase>
-{
-};
+{};
 
 TEST_P(FirstLine, SetsRoadwayTypeAndUnits)
 {
@@ -141,7 +139,8 @@ TEST_P(FirstLine, SetsRoadwayTypeAndUnits)
     EXPECT_EQ(store.NumberFormat2, "##.00");
     EXPECT_EQ(store.InputError, c.result);
     if (c.result == 1) {
-        EXPECT_EQ(messenger.messages, std::vector<std::string>{"Invalid File Type check file format"});
+        EXPECT_EQ(messenger.messages,
+                  std::vector<std::string>{"Invalid File Type check file format"});
         EXPECT_EQ(store.InputFileName, dir.file("list.txt"));
     } else {
         EXPECT_TRUE(messenger.messages.empty());
@@ -172,8 +171,9 @@ TEST(FirstLine, AnEmptyOrMissingListingIsRejectedWithItsReason)
         bool create;
         const char* message;
     };
-    for (const Case& c : {Case{true, "Program Error : Input past end of file occured in GpkQuarrow"},
-                          Case{false, "Program Error : File not found occured in GpkQuarrow"}}) {
+    for (const Case& c :
+         {Case{true, "Program Error : Input past end of file occured in GpkQuarrow"},
+          Case{false, "Program Error : File not found occured in GpkQuarrow"}}) {
         TempDir dir;
         ReportStore store;
         RecordingMessenger messenger;

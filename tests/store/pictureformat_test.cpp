@@ -1,9 +1,8 @@
 #include "store/pictureformat.h"
 #include "store/runerror.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace quarrow {
@@ -17,8 +16,7 @@ struct NumberCase
 };
 
 class FormatNumber : public testing::TestWithParam<NumberCase>
-{
-};
+{};
 
 TEST_P(FormatNumber, GivesThePictureText)
 {
@@ -60,8 +58,7 @@ struct TextCase
 };
 
 class FormatText : public testing::TestWithParam<TextCase>
-{
-};
+{};
 
 TEST_P(FormatText, FormatsNumbersAndKeepsOtherTexts)
 {
@@ -70,15 +67,16 @@ TEST_P(FormatText, FormatsNumbersAndKeepsOtherTexts)
         << '"' << c.text << "\" with \"" << c.picture << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FormatText,
-    testing::Values(TextCase{" 12.5 ", "##.00", "12.50"}, TextCase{"-.5", "##.000", "-.500"},
-                    TextCase{"", "##.00", ""}, TextCase{"   ", "##.00", "   "},
-                    TextCase{"N/A", "##.00", "N/A"}, TextCase{"1,5", "##.00", "1,5"},
-                    TextCase{"inf", "##.00", "inf"}, TextCase{"12", "", "12"},
-                    TextCase{"3+25", "@@@@@@@", "   3+25"},
-                    TextCase{"10+00", "@@@@@@@@@@@@@@@", "          10+00"},
-                    TextCase{"a longer text", "@@@", "a longer text"}));
+INSTANTIATE_TEST_SUITE_P(Pictures, FormatText,
+                         testing::Values(TextCase{" 12.5 ", "##.00", "12.50"},
+                                         TextCase{"-.5", "##.000", "-.500"},
+                                         TextCase{"", "##.00", ""}, TextCase{"   ", "##.00", "   "},
+                                         TextCase{"N/A", "##.00", "N/A"},
+                                         TextCase{"1,5", "##.00", "1,5"},
+                                         TextCase{"inf", "##.00", "inf"}, TextCase{"12", "", "12"},
+                                         TextCase{"3+25", "@@@@@@@", "   3+25"},
+                                         TextCase{"10+00", "@@@@@@@@@@@@@@@", "          10+00"},
+                                         TextCase{"a longer text", "@@@", "a longer text"}));
 
 struct ReadCase
 {
@@ -88,8 +86,7 @@ struct ReadCase
 };
 
 class ReadNumber : public testing::TestWithParam<ReadCase>
-{
-};
+{};
 
 TEST_P(ReadNumber, AcceptsOnlyPlainDecimals)
 {
@@ -111,9 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"", false, 0}, ReadCase{"   ", false, 0}, ReadCase{".", false, 0},
                     ReadCase{"-", false, 0}, ReadCase{"1e", false, 0}, ReadCase{"nan", false, 0},
                     ReadCase{"inf", false, 0}, ReadCase{"0x10", false, 0},
-                    ReadCase{"1 2", false, 0}, ReadCase{"\t1", false, 0},
-                    ReadCase{"1,5", false, 0}, ReadCase{"--1", false, 0},
-                    ReadCase{"1e400", false, 0}));
+                    ReadCase{"1 2", false, 0}, ReadCase{"\t1", false, 0}, ReadCase{"1,5", false, 0},
+                    ReadCase{"--1", false, 0}, ReadCase{"1e400", false, 0}));
 
 TEST(ToNumber, NamesWhyATextIsNoNumber)
 {

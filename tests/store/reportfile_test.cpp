@@ -1,10 +1,9 @@
 #include "store/reportfile.h"
 #include "testsupport.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace quarrow {
 namespace {
@@ -58,7 +57,8 @@ protected:
     std::string write(bool divided = false)
     {
         store.ReportFileName = dir.file("book.stk");
-        EXPECT_TRUE(divided ? WriteItTothePageDivided(store, messenger) : WriteItTothePage(store, messenger));
+        EXPECT_TRUE(divided ? WriteItTothePageDivided(store, messenger)
+                            : WriteItTothePage(store, messenger));
         EXPECT_TRUE(messenger.messages.empty());
         return test::readFile(store.ReportFileName);
     }
@@ -102,8 +102,8 @@ TEST_F(ReportFile, APageIsSixtyEightLinesLaidOutLikeThePrintedPage)
     // Block 2 starts at line 23; the right stake is written as it stands.
     EXPECT_EQ(lines[22], blanks(11) + "10+00," + blanks(10) + blanks(3) + "C 4.00 @35.00," +
                              blanks(10) + blanks(10) + "F 2.50," + blanks(10) + "F  3.25 ");
-    EXPECT_EQ(lines[23], blanks(3) + "PGL = 1020.50," + blanks(10) + blanks(16) + "," +
-                             blanks(10) + blanks(16) + "," + blanks(10) + "@  29.00");
+    EXPECT_EQ(lines[23], blanks(3) + "PGL = 1020.50," + blanks(10) + blanks(16) + "," + blanks(10) +
+                             blanks(16) + "," + blanks(10) + "@  29.00");
     EXPECT_EQ(lines[28], emptyStakeLine);
 
     std::string emptyHubLine = blanks(16) + "," + blanks(6);
@@ -127,8 +127,8 @@ TEST_F(ReportFile, ALongCellIsWrittenWhole)
     page.StakeCells.set(0, 1, 0, "a text of twenty chars");
     page.HubCells.set(0, 0, 0, "12345+67890");
     auto lines = splitCrlf(write());
-    EXPECT_EQ(lines[6], "1234567890+123456," + blanks(10) + "a text of twenty chars," +
-                            blanks(10) + blanks(16) + "," + blanks(10));
+    EXPECT_EQ(lines[6], "1234567890+123456," + blanks(10) + "a text of twenty chars," + blanks(10) +
+                            blanks(16) + "," + blanks(10));
     EXPECT_EQ(lines[43].substr(0, 12), "12345+67890,");
 }
 
@@ -277,8 +277,8 @@ std::string firstLines(const std::string& text, int count)
 // A minimal page section: a header and six blocks of seven lines.
 std::string minimalPage(const std::string& label, int number, const std::string& station = "1+00")
 {
-    std::string page = "\r\n" + blanks(44) + label + "R" + blanks(25) + "Page No: " +
-                       std::to_string(number) + "\r\n";
+    std::string page = "\r\n" + blanks(44) + label + "R" + blanks(25) +
+                       "Page No: " + std::to_string(number) + "\r\n";
     for (int block = 0; block < 6; ++block) {
         page += (block < 3 ? station + ",a,b,c" : station + ",1,2,3,4,5") + "\r\n";
         for (int line = 1; line < 7; ++line)
@@ -303,8 +303,7 @@ struct BadReportCase
 };
 
 class BadReports : public ReportFile, public testing::WithParamInterface<BadReportCase>
-{
-};
+{};
 
 TEST_P(BadReports, AreRefusedWithTheReason)
 {
@@ -316,30 +315,54 @@ TEST_P(BadReports, AreRefusedWithTheReason)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadReports,
-    testing::Values(
-        BadReportCase{"Empty", "", "Invalid file format"},
-        BadReportCase{"NoHeader", "\r\n\r\n\f\r\n", "Invalid file format"},
-        BadReportCase{"EndsInsideABlock", firstLines(minimalPage("ROADWAY:", 1), 5), "Input past end of file"},
-        BadReportCase{"EndsBetweenBlocks", firstLines(minimalPage("ROADWAY:", 1), 16), "Invalid file format"},
-        BadReportCase{"BlockBeforeAnyHeader", "1+00,a,b,c\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n", "Subscript out of range"},
-        BadReportCase{"LineWithoutCommas", "\r\n" + blanks(44) + "ROADWAY:R" + blanks(25) + "Page No: 1\r\n1+00 a b c\r\n", "Invalid procedure call or argument"},
-        BadReportCase{"HubLineShortOfCommas", minimalPage("ROADWAY:", 1).replace(minimalPage("ROADWAY:", 1).find("1+00,1,2,3,4,5"), 14, "1+00,1,2,3,4"), "Invalid procedure call or argument"},
-        BadReportCase{"DividedWithoutRightPages", repeatPages("ROADWAY(left):", 2), "Invalid file format"},
-        BadReportCase{"RightPagesFirst", repeatPages("ROADWAY(right):", 1) + repeatPages("ROADWAY(left):", 1), "Invalid file format"},
-        BadReportCase{"UndividedAfterLeft", repeatPages("ROADWAY(left):", 1) + repeatPages("ROADWAY:", 1), "Invalid file format"},
-        BadReportCase{"PageOfFiveBlocks", repeatPages("ROADWAY(left):", 1) + firstLines(repeatPages("ROADWAY(right):", 1), 37) + repeatPages("ROADWAY(right):", 1), "Invalid file format"}),
-    [](const testing::TestParamInfo<BadReportCase>& param) { return std::string(param.param.name); });
+    testing::Values(BadReportCase{"Empty", "", "Invalid file format"},
+                    BadReportCase{"NoHeader", "\r\n\r\n\f\r\n", "Invalid file format"},
+                    BadReportCase{"EndsInsideABlock", firstLines(minimalPage("ROADWAY:", 1), 5),
+                                  "Input past end of file"},
+                    BadReportCase{"EndsBetweenBlocks", firstLines(minimalPage("ROADWAY:", 1), 16),
+                                  "Invalid file format"},
+                    BadReportCase{"BlockBeforeAnyHeader",
+                                  "1+00,a,b,c\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n,,,\r\n",
+                                  "Subscript out of range"},
+                    BadReportCase{"LineWithoutCommas",
+                                  "\r\n" + blanks(44) + "ROADWAY:R" + blanks(25) +
+                                      "Page No: 1\r\n1+00 a b c\r\n",
+                                  "Invalid procedure call or argument"},
+                    BadReportCase{"HubLineShortOfCommas",
+                                  minimalPage("ROADWAY:", 1)
+                                      .replace(minimalPage("ROADWAY:", 1).find("1+00,1,2,3,4,5"),
+                                               14, "1+00,1,2,3,4"),
+                                  "Invalid procedure call or argument"},
+                    BadReportCase{"DividedWithoutRightPages", repeatPages("ROADWAY(left):", 2),
+                                  "Invalid file format"},
+                    BadReportCase{"RightPagesFirst",
+                                  repeatPages("ROADWAY(right):", 1) +
+                                      repeatPages("ROADWAY(left):", 1),
+                                  "Invalid file format"},
+                    BadReportCase{"UndividedAfterLeft",
+                                  repeatPages("ROADWAY(left):", 1) + repeatPages("ROADWAY:", 1),
+                                  "Invalid file format"},
+                    BadReportCase{"PageOfFiveBlocks",
+                                  repeatPages("ROADWAY(left):", 1) +
+                                      firstLines(repeatPages("ROADWAY(right):", 1), 37) +
+                                      repeatPages("ROADWAY(right):", 1),
+                                  "Invalid file format"}),
+    [](const testing::TestParamInfo<BadReportCase>& param) {
+        return std::string(param.param.name);
+    });
 
 TEST_F(ReportFile, AMissingReportIsNamedAsSuch)
 {
     EXPECT_FALSE(read(dir.file("none.stk")));
-    EXPECT_THAT(messenger.messages,
-                ElementsAre(" Program Error: File not found Error occured while reading *.stk file"));
+    EXPECT_THAT(
+        messenger.messages,
+        ElementsAre(" Program Error: File not found Error occured while reading *.stk file"));
 }
 
 TEST_F(ReportFile, PagesReadBeforeAFailureStay)
 {
-    std::string text = repeatPages("ROADWAY:", 2) + firstLines(minimalPage("ROADWAY:", 3, "9+00"), 5);
+    std::string text =
+        repeatPages("ROADWAY:", 2) + firstLines(minimalPage("ROADWAY:", 3, "9+00"), 5);
     EXPECT_FALSE(read(dir.write("cut.stk", text)));
     EXPECT_EQ(reread.UndividedPages.read(1).StakeCells.at(0, 0, 0), "1+00");
     EXPECT_EQ(reread.PageItems.size(), 2u);
@@ -353,8 +376,9 @@ TEST_F(ReportFile, HoldsUpToTheCapacityOfEachArray)
         int pages;
         bool fits;
     };
-    for (const Case& c : {Case{"ROADWAY:", 10001, true}, Case{"ROADWAY:", 10002, false},
-                          Case{"ROADWAY(left):", 5001, true}, Case{"ROADWAY(left):", 5002, false}}) {
+    for (const Case& c :
+         {Case{"ROADWAY:", 10001, true}, Case{"ROADWAY:", 10002, false},
+          Case{"ROADWAY(left):", 5001, true}, Case{"ROADWAY(left):", 5002, false}}) {
         messenger.messages.clear();
         std::string text = repeatPages(c.label, c.pages);
         if (c.label != "ROADWAY:")

@@ -2,10 +2,9 @@
 #include "store/textfile.h"
 #include "testsupport.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace quarrow {
 namespace {
@@ -32,24 +31,26 @@ struct LineEndCase
 };
 
 class LineEnds : public testing::TestWithParam<LineEndCase>
-{
-};
+{};
 
 TEST_P(LineEnds, EndALineAtCrLfCrOrLf)
 {
     TempDir dir;
-    EXPECT_THAT(readLines(dir.write("f.txt", GetParam().bytes)), ElementsAreArray(GetParam().lines));
+    EXPECT_THAT(readLines(dir.write("f.txt", GetParam().bytes)),
+                ElementsAreArray(GetParam().lines));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LineEnds,
     testing::Values(LineEndCase{"Empty", "", {}}, LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-                    LineEndCase{"Lf", "a\nb\n", {"a", "b"}}, LineEndCase{"Cr", "a\rb\r", {"a", "b"}},
+                    LineEndCase{"Lf", "a\nb\n", {"a", "b"}},
+                    LineEndCase{"Cr", "a\rb\r", {"a", "b"}},
                     LineEndCase{"Mixed", "a\r\n\rb\n\nc", {"a", "", "b", "", "c"}},
                     LineEndCase{"NoEndAfterLastLine", "a\r\nlast", {"a", "last"}},
                     LineEndCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
                     LineEndCase{"OnlyAnEnd", "\r\n", {""}},
-                    LineEndCase{"BytesKept", std::string("\0x\xe9\t ,\x01", 7) + "\r\n",
+                    LineEndCase{"BytesKept",
+                                std::string("\0x\xe9\t ,\x01", 7) + "\r\n",
                                 {std::string("\0x\xe9\t ,\x01", 7)}}),
     [](const testing::TestParamInfo<LineEndCase>& param) { return std::string(param.param.name); });
 
@@ -84,7 +85,8 @@ TEST(LineReader, NamesWhyAFileCannotBeRead)
 
 std::size_t filesIn(const TempDir& dir)
 {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir.path()), {}));
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(dir.path()), {}));
 }
 
 TEST(SafeFileWriter, ReplacesTheFileOnlyWhenCommitted)

@@ -1,0 +1,72 @@
+#include "main/formcontrols.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quarrow {
+
+QRect twips(int left, int top, int width, int height)
+{
+    constexpr int kTwipsPerPixel = 15;
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+QFont sansSerifFont(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    return label;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect place,
+                 const QFont& font)
+{
+    QLabel* label = addLabel(parent, name, text, place);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(place);
+    return box;
+}
+
+QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,
+                            const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setGeometry(place);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    return combo;
+}
+
+} // namespace quarrow

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quarrow {
+
+// The windows place their controls in twips, as their layouts are given, at 15 twips to a
+// pixel. Each control is named as the program names it, so tests can find it.
+
+// A position and size in twips.
+QRect twips(int left, int top, int width, int height);
+
+// The windows' label font, "MS Sans Serif", or a sans-serif font of its width where the
+// system has none, so that the captions fit their places.
+QFont sansSerifFont(double points, bool bold);
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect place);
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect place,
+                 const QFont& font);
+// A button that Enter does not press unless it has the focus.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, QRect place);
+QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place);
+// A combo box whose text can also be typed; typing adds no item.
+QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,
+                            const QStringList& items = {});
+
+} // namespace quarrow
