@@ -4,8 +4,11 @@
 #include "store/textops.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace quarrow {
 namespace {
@@ -24,26 +27,52 @@ std::size_t skipDigits(std::string_view text, std::size_t at)
     return at;
 }
 
-// True when `text` (already trimmed) follows the number grammar; `leadingExponent`
-// then receives the decimal exponent of the first significant digit, or a very small value
-// for zero, so that a range failure can be told apart as overflow or underflow.
-bool matchesGrammar(std::string_view text, long& leadingExponent)
+// Exact powers of ten: every one up to 10^22 is a double.
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A number text taken apart: value = mantissa x 10^exponent, exactly, when it has at most
+// 19 significant digits.
+struct DecimalText
 {
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        ++at;
-    std::size_t intStart = at;
-    at = skipDigits(text, at);
-    std::size_t intDigits = at - intStart;
-    std::size_t fracStart = at;
-    std::size_t fracDigits = 0;
-    if (at < text.size() && text[at] == '.') {
-        fracStart = ++at;
-        at = skipDigits(text, at);
-        fracDigits = at - fracStart;
+    std::uint64_t mantissa = 0;
+    int significantDigits = 0;
+    long exponent = 0;
+    // The decimal exponent of the first significant digit (very small for zero), so that a
+    // number beyond range can be told apart as overflow or underflow.
+    long leadingExponent = -100000;
+};
+
+// Takes the digits of `digits` into the mantissa; `firstPower` is the decimal exponent of
+// its first digit.
+void takeDigits(std::string_view digits, long firstPower, DecimalText& number)
+{
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        int digit = digits[i] - '0';
+        if (number.significantDigits == 0 && digit == 0)
+            continue;
+        if (number.significantDigits == 0)
+            number.leadingExponent = firstPower - static_cast<long>(i);
+        if (number.significantDigits < 19)
+            number.mantissa = number.mantissa * 10 + static_cast<std::uint64_t>(digit);
+        ++number.significantDigits;
     }
-    if (intDigits + fracDigits == 0)
+}
+
+// True when `text` (already trimmed, without its sign) follows the number grammar.
+bool scanNumber(std::string_view text, DecimalText& number)
+{
+    std::size_t intEnd = skipDigits(text, 0);
+    std::size_t fracStart = intEnd;
+    std::size_t fracEnd = intEnd;
+    if (intEnd < text.size() && text[intEnd] == '.') {
+        fracStart = intEnd + 1;
+        fracEnd = skipDigits(text, fracStart);
+    }
+    if (intEnd + (fracEnd - fracStart) == 0)
         return false;
+    std::size_t at = fracEnd;
     long exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         ++at;
@@ -61,37 +90,43 @@ bool matchesGrammar(std::string_view text, long& leadingExponent)
     }
     if (at != text.size())
         return false;
+    auto fracDigits = static_cast<long>(fracEnd - fracStart);
+    takeDigits(text.substr(0, intEnd), exponent + static_cast<long>(intEnd) - 1, number);
+    takeDigits(text.substr(fracStart, fracEnd - fracStart), exponent - 1, number);
+    number.exponent = exponent - fracDigits;
+    return true;
+}
 
-    std::string_view intPart = text.substr(intStart, intDigits);
-    std::size_t firstNonZero = intPart.find_first_not_of('0');
-    if (firstNonZero != std::string_view::npos) {
-        leadingExponent = exponent + static_cast<long>(intDigits - firstNonZero) - 1;
-    } else {
-        std::string_view fracPart = text.substr(fracStart, fracDigits);
-        std::size_t fracNonZero = fracPart.find_first_not_of('0');
-        leadingExponent = fracNonZero == std::string_view::npos
-                              ? -100000
-                              : exponent - static_cast<long>(fracNonZero) - 1;
-    }
+// A mantissa and a power of ten that are both exact doubles give the correctly rounded
+// value in one multiplication or division; anything else is left to the full conversion.
+bool readExactly(const DecimalText& number, double& value)
+{
+    if (number.significantDigits > 15 || number.exponent < -22 || number.exponent > 22)
+        return false;
+    auto mantissa = static_cast<double>(number.mantissa);
+    double power = kPowersOfTen[static_cast<std::size_t>(std::labs(number.exponent))];
+    value = number.exponent < 0 ? mantissa / power : mantissa * power;
     return true;
 }
 
 Reading parseNumber(std::string_view text, double& value)
 {
     std::string_view trimmed = trimBlanks(text);
-    long leadingExponent = 0;
-    if (!matchesGrammar(trimmed, leadingExponent))
-        return Reading::NotNumber;
-    bool negative = trimmed.front() == '-';
-    if (trimmed.front() == '+' || trimmed.front() == '-')
+    bool negative = !trimmed.empty() && trimmed.front() == '-';
+    if (!trimmed.empty() && (trimmed.front() == '+' || trimmed.front() == '-'))
         trimmed.remove_prefix(1);
-    auto [end, ec] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (leadingExponent > 0)
-            return Reading::OutOfRange;
-        value = 0.0; // below the smallest double: the text means zero for all our purposes
-    } else if (ec != std::errc() || end != trimmed.data() + trimmed.size()) {
+    DecimalText number;
+    if (!scanNumber(trimmed, number))
         return Reading::NotNumber;
+    if (!readExactly(number, value)) {
+        auto [end, ec] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+        if (ec == std::errc::result_out_of_range) {
+            if (number.leadingExponent > 0)
+                return Reading::OutOfRange;
+            value = 0.0; // below the smallest double: the text means zero for all our purposes
+        } else if (ec != std::errc() || end != trimmed.data() + trimmed.size()) {
+            return Reading::NotNumber;
+        }
     }
     if (negative)
         value = -value;
@@ -107,14 +142,46 @@ struct Digits
     bool negative = false;
 };
 
+// The value to 15 significant digits by one multiplication with an exact power of ten: the
+// product is within 1/16 of the exact scaled value, so its rounding to a whole number is
+// the exact one unless it lies within 1/10 of a half. False where this cannot be trusted.
+bool fastSignificantDigits(double magnitude, Digits& d)
+{
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return false;
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    auto scaledBy = [&](int e) {
+        return magnitude * kPowersOfTen[static_cast<std::size_t>(14 - e)];
+    };
+    double scaled = scaledBy(exponent);
+    if (scaled >= 1e15 && exponent < 14)
+        scaled = scaledBy(++exponent);
+    else if (scaled < 1e14 && exponent > -5)
+        scaled = scaledBy(--exponent);
+    if (scaled < 1e14 || scaled >= 1e15 || std::fabs(scaled - std::floor(scaled) - 0.5) < 0.1)
+        return false;
+    auto digits = static_cast<std::uint64_t>(std::floor(scaled + 0.5));
+    if (digits == 1000000000000000ULL) {
+        digits /= 10;
+        ++exponent;
+    }
+    d.digits = std::to_string(digits);
+    d.exponent = exponent;
+    return true;
+}
+
 // The shortest text that reads back as the value is much cheaper to produce than a text of
 // a given precision; when it has 15 digits or fewer it is also the value to 15 digits.
 Digits significantDigits(double value)
 {
     if (!std::isfinite(value))
         fail(errors::kOverflow);
-    char buffer[32];
+    Digits d;
+    d.negative = std::signbit(value);
     double magnitude = std::fabs(value);
+    if (fastSignificantDigits(magnitude, d))
+        return d;
+    char buffer[32];
     auto end =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
     std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
@@ -124,8 +191,6 @@ Digits significantDigits(double value)
                   .ptr;
         text = std::string_view(buffer, static_cast<std::size_t>(end - buffer));
     }
-    Digits d;
-    d.negative = std::signbit(value);
     std::size_t e = text.find('e');
     d.digits.push_back(text[0]);
     if (e > 1)

@@ -1,9 +1,16 @@
 #include "store/pictureformat.h"
 #include "store/runerror.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace quarrow {
 namespace {
@@ -138,6 +145,95 @@ TEST(FormatNumber, ANumberThatIsNotFiniteOverflows)
 {
     EXPECT_THROW(Format(std::numeric_limits<double>::infinity(), "##.00"), RunError);
     EXPECT_THROW(Format(std::nan(""), ""), RunError);
+}
+
+} // namespace
+} // namespace quarrow
+
+namespace quarrow {
+namespace {
+
+// Numbers as the listings hold them: up to 15 digits with up to 3 decimals, and sums and
+// differences of such numbers, across the magnitudes a book meets.
+std::vector<double> listingLikeNumbers()
+{
+    std::mt19937_64 random(2207);
+    std::vector<double> numbers;
+    for (int i = 0; i < 200000; ++i) {
+        long long thousandths =
+            static_cast<long long>(random() % 2000000000000ULL) - 1000000000000LL;
+        int scale = static_cast<int>(random() % 8);
+        double value =
+            static_cast<double>(thousandths / static_cast<long long>(std::pow(10, scale))) / 1000.0;
+        numbers.push_back(value);
+        numbers.push_back(value + static_cast<double>(random() % 100000) / 1000.0);
+        numbers.push_back(value - 0.005);
+    }
+    for (double tie : {0.125, 2.675, 1.0005, 99.995, 1234.5675, 0.0045, 7.8945, 1e14 + 0.5})
+        numbers.push_back(tie);
+    return numbers;
+}
+
+// The C library's correctly rounded 15 significant digits, then rounded half away from zero
+// to `decimals` places: the rule the picture formats follow, by other means.
+std::string referenceFormat(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    std::string digits = std::string(1, text[0]) + std::string(text + 2, 14);
+    int exponent = std::atoi(std::strchr(text, 'e') + 1);
+    // Digits of the value times 10^decimals, before rounding at the last place kept.
+    long keep = exponent + 1 + decimals;
+    std::string kept =
+        keep <= 0 ? "0" : digits.substr(0, static_cast<std::size_t>(std::min<long>(keep, 15)));
+    if (keep > 15)
+        kept.append(static_cast<std::size_t>(keep - 15), '0');
+    bool up = keep >= 0 && keep < 15 && digits[static_cast<std::size_t>(keep)] >= '5';
+    unsigned long long whole = std::stoull(kept) + (up ? 1 : 0);
+    std::string scaled = std::to_string(whole);
+    if (scaled.size() <= static_cast<std::size_t>(decimals))
+        scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
+    std::string integer = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
+    std::string sign = whole != 0 && std::signbit(value) ? "-" : "";
+    return sign + integer + "." +
+           scaled.substr(integer.size() +
+                         (scaled.size() - integer.size() - static_cast<std::size_t>(decimals)));
+}
+
+TEST(FormatNumber, AgreesWithTheLibraryOnEveryListingLikeNumber)
+{
+    int mismatches = 0;
+    for (double value : listingLikeNumbers()) {
+        for (auto [picture, decimals] : {std::pair{"##.00", 2}, std::pair{"##.000", 3}}) {
+            std::string expected = referenceFormat(value, decimals);
+            std::string actual = Format(value, picture);
+            if (actual != expected && ++mismatches <= 5)
+                ADD_FAILURE() << value << " with " << picture << ": " << actual << " not "
+                              << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(ReadNumber, AgreesWithTheLibraryOnEveryListingLikeText)
+{
+    std::mt19937_64 random(104);
+    int mismatches = 0;
+    for (int i = 0; i < 200000; ++i) {
+        int digits = 1 + static_cast<int>(random() % 18);
+        std::string text;
+        for (int d = 0; d < digits; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        text.insert(random() % (text.size() + 1), ".");
+        if (random() % 4 == 0)
+            text += "e" + std::to_string(static_cast<int>(random() % 60) - 30);
+        double expected = std::strtod(text.c_str(), nullptr);
+        auto actual = readNumber(text);
+        if ((!actual || *actual != expected) && ++mismatches <= 5)
+            ADD_FAILURE() << text << ": " << (actual ? *actual : -1.0) << " not " << expected;
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 } // namespace
