@@ -1,5 +1,7 @@
-// Measures quarrow-book on generated listings: the time to turn a listing into a report file
-// and to read that report file back, with the peak resident memory of each run.
+// Measures the book engine on generated listings. quarrow-book runs as a child process, so
+// each figure has its own peak resident memory: building the book from the listing, building
+// it and writing the report file (the write is the difference), and reading the report file
+// back. Drawing page 1 of the book read is timed in this process on a recording surface.
 //
 //   book_bench [STATIONS...]     undivided listings of these sizes (default: 1000 10000 30002)
 //   book_bench --divided N...    divided listings
@@ -13,6 +15,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include "main/inputdriver.h"
+#include "render/fixedpagemetrics.h"
+#include "render/pepprint.h"
+#include "render/recordingsurface.h"
+#include "store/reportfile.h"
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,10 +94,44 @@ void writeListing(const std::string& path, int stations, bool divided)
     }
 }
 
-void report(const char* what, int stations, const Measure& m)
+class SilentMessenger : public quarrow::Messenger
 {
-    std::printf("%-28s %6d stations  %8.1f ms  %6.1f MB peak%s\n", what, stations, m.milliseconds,
-                static_cast<double>(m.peakKilobytes) / 1024.0, m.status == 0 ? "" : "  (FAILED)");
+public:
+    void show(const std::string&) override {}
+};
+
+// Page 1 of the report file drawn on the printer's recording surface, mean of many draws.
+double drawPageMicroseconds(const std::string& book)
+{
+    quarrow::ReportStore store;
+    SilentMessenger messenger;
+    store.InputFileName = book;
+    quarrow::ReadReportFile(store, messenger);
+    store.CurrentSide = "left";
+    quarrow::FixedPageMetrics printer(quarrow::PrintableArea{96.0, 63.0});
+    quarrow::PepPrint renderer(store, messenger, printer);
+    constexpr int kDraws = 2000;
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kDraws; ++i) {
+        quarrow::RecordingSurface surface(quarrow::SurfaceKind::Printer);
+        renderer.PrintRDSForm(surface);
+        renderer.ImpPrintRDSForm(surface, 50);
+    }
+    auto elapsed = std::chrono::steady_clock::now() - start;
+    return std::chrono::duration<double, std::micro>(elapsed).count() / kDraws;
+}
+
+void printRow(const char* kind, int stations, const Measure& build, const Measure& write,
+              const Measure& read, double drawMicroseconds)
+{
+    bool failed = build.status != 0 || write.status != 0 || read.status != 0;
+    std::printf("%-9s %6d %9.1f %9.1f %9.1f %10.1f %7.1f %7.1f %7.1f %8.2f%s\n", kind, stations,
+                build.milliseconds, write.milliseconds - build.milliseconds, read.milliseconds,
+                drawMicroseconds, static_cast<double>(build.peakKilobytes) / 1024.0,
+                static_cast<double>(write.peakKilobytes) / 1024.0,
+                static_cast<double>(read.peakKilobytes) / 1024.0,
+                1000.0 * (write.milliseconds + read.milliseconds) / stations,
+                failed ? "  (FAILED)" : "");
 }
 
 void measure(int stations, bool divided, const std::filesystem::path& dir)
@@ -97,10 +139,11 @@ void measure(int stations, bool divided, const std::filesystem::path& dir)
     std::string listing = (dir / "bench.txt").string();
     std::string book = (dir / "bench.stk").string();
     writeListing(listing, stations, divided);
-    const char* kind = divided ? "divided" : "undivided";
-    report((std::string(kind) + " listing -> report").c_str(), stations,
-           runTool({listing, "--stk", book}));
-    report((std::string(kind) + " report read").c_str(), stations, runTool({book}));
+    Measure build = runTool({listing});
+    Measure write = runTool({listing, "--stk", book});
+    Measure read = runTool({book});
+    printRow(divided ? "divided" : "undivided", stations, build, write, read,
+             drawPageMicroseconds(book));
 }
 
 } // namespace
@@ -110,6 +153,8 @@ int main(int argc, char** argv)
     auto dir =
         std::filesystem::temp_directory_path() / ("quarrow-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
+    std::printf("%-9s %6s %9s %9s %9s %10s %7s %7s %7s %8s\n", "book", "sta.", "build ms",
+                "write ms", "read ms", "draw us/pg", "MB bld", "MB b+w", "MB read", "us/sta.");
     bool divided = false;
     bool any = false;
     for (int i = 1; i < argc; ++i) {
