@@ -17,15 +17,23 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DQUARROW_BUILD_BENCH=OFF
 cmake --build "$build_dir" -j "$jobs"
 
-# Make the build folder's Wine prefix once, before CTest starts programs in it side by
-# side; the first start of Wine takes a while.
+# The build folder's own Wine prefix (making it the first time takes a while), and one Wine
+# server for the whole run: left to Wine, the server stops when a program ends and can be
+# stopping just as the next program connects ("wine client error: recvmsg: Connection
+# reset by peer"). wineboot then starts Wine's own services with this script's output,
+# not with the output of the first test, which CTest would wait on until they end.
 wine=$(sed -n 's/^QUARROW_WINE:FILEPATH=//p' "$build_dir/CMakeCache.txt")
-prefix="$PWD/$build_dir/wineprefix"
-if [ ! -f "$prefix/system.reg" ]; then
-    echo "Making the Wine prefix $prefix"
-    cmake/wine-run.sh "$prefix" "$wine" wineboot --init
-    WINEPREFIX="$prefix" "$(dirname "$wine")/wineserver" --wait
+wineserver="$(dirname "$wine")/wineserver"
+export WINEPREFIX="$PWD/$build_dir/wineprefix"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot --init
 fi
+"$wineserver" --wait
+"$wineserver" --foreground --persistent &
+# At the end, stop the server and every program still running in this prefix.
+trap '"$wineserver" --kill || true; wait' EXIT
+cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot
 
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs" --timeout 300
 echo "Windows check passed in $((SECONDS - start)) s."
