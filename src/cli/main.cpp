@@ -1,4 +1,5 @@
 #include "cli/quarrowbook.h"
+#include "store/platformfile.h"
 
 #ifdef QUARROW_WITH_QT
 #include "render/qtpdfoutput.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = quarrow::commandLineArguments(argc, argv);
 #ifdef QUARROW_WITH_QT
     // Standard error carries the book's messages, one per line: Qt's own diagnostics about
     // fonts and runtime folders would read as more of them.

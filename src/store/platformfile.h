@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quarrow {
 
@@ -24,5 +25,9 @@ bool replaceFile(const std::string& from, const std::string& to);
 
 // As std::remove.
 void removeFile(const std::string& name);
+
+// The program's arguments, without its own name, as Windows-1252 texts: on Windows they are
+// taken from the wide command line, since the narrow one is in the machine's code page.
+std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 } // namespace quarrow
