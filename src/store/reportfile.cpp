@@ -14,6 +14,8 @@ constexpr std::string_view kUndividedLabel = "ROADWAY:";
 constexpr std::string_view kLeftLabel = "ROADWAY(left):";
 constexpr std::string_view kRightLabel = "ROADWAY(right):";
 constexpr std::string_view kPageNumberLabel = "Page No:";
+// Stake blocks 0 to 2, then hub blocks 0 to 2.
+constexpr int kBlocksPerPage = 6;
 
 void appendBlanks(std::string& out, std::size_t count)
 {
@@ -187,10 +189,6 @@ public:
         while (reader.next(line)) {
             if (!takeHeader(line) && contains(line, "+"))
                 readBlock(reader, line);
-            if (m_block == 6) {
-                addListItems();
-                m_block = 0;
-            }
         }
         finish();
     }
@@ -219,6 +217,7 @@ private:
             m_page = 0;
         }
         ++m_page;
+        m_block = 0;
         s.InputError = 0;
         m_side = side;
         s.RoadwayType = roadwayType;
@@ -231,20 +230,25 @@ private:
     // pages; anything else would put the cells that follow into the wrong blocks.
     void checkPageOrder(int side) const
     {
+        bool pageOpen = m_page > 0 && m_block != kBlocksPerPage;
         bool inOrder = m_side == 0 || m_side == side || (m_side == kLeftSide && side == kRightSide);
-        if (m_block != 0 || !inOrder || (m_side == 0 && side == kRightSide))
+        if (pageOpen || !inOrder || (m_side == 0 && side == kRightSide))
             fail(errors::kInvalidFileFormat);
     }
 
     void readBlock(LineReader& reader, std::string& line)
     {
+        // A seventh block is a page whose header line is missing: it would overwrite this one.
+        if (m_block == kBlocksPerPage)
+            fail(errors::kInvalidFileFormat);
         StoreReportLine(s, line, m_side, m_page, m_block, 0);
         for (int index = 1; index < StakeTable::kLines; ++index) {
             if (!reader.next(line))
                 fail(errors::kInputPastEnd);
             StoreReportLine(s, line, m_side, m_page, m_block, index);
         }
-        ++m_block;
+        if (++m_block == kBlocksPerPage)
+            addListItems();
     }
 
     void addListItems()
@@ -261,9 +265,10 @@ private:
                               listColumn(page.LastStation));
     }
 
+    // The book ends with a complete page, and a divided book with a right page.
     void finish()
     {
-        if (m_page == 0 || m_block != 0 || m_side == kLeftSide)
+        if (m_block != kBlocksPerPage || m_side == kLeftSide)
             fail(errors::kInvalidFileFormat);
         if (m_side == kUndividedSide)
             s.LastPage = m_page - 1;
@@ -274,7 +279,7 @@ private:
     ReportStore& s;
     int m_page = 0;
     int m_side = 0;
-    int m_block = 0;
+    int m_block = 0; // blocks read on the current page
 };
 
 } // namespace
