@@ -1,6 +1,8 @@
 # Quick start: `make run` installs what is missing, builds and runs the main job;
 # `make test` builds and runs every test (a normal build and a sanitizer build);
 # `make test-windows` builds for Windows with MinGW-w64 and runs the tests under Wine.
+# `make fuzz` fuzzes the listing and report-file readers (FUZZ_SECONDS per target);
+# `make fuzz-short` is the short run CI does.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
@@ -8,8 +10,10 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 OUT_DIR ?= out
 WINDOWS_DIR ?= build-win
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-fast test-sanitize test-windows bench clean
+.PHONY: all deps build run test test-fast test-sanitize test-windows fuzz fuzz-short bench clean
 
 all: build
 
@@ -48,8 +52,14 @@ test-sanitize:
 test-windows:
 	./scripts/windows-check.sh $(WINDOWS_DIR)
 
+fuzz:
+	FUZZ_BUILD_DIR=$(FUZZ_DIR) ./fuzz/run.sh $(FUZZ_SECONDS)
+
+fuzz-short:
+	FUZZ_BUILD_DIR=$(FUZZ_DIR) ./fuzz/run.sh 20
+
 bench: build
 	$(BUILD_DIR)/bench/book_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(OUT_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR) $(OUT_DIR)

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
     fonts-liberation poppler-utils xvfb xauth
+    clang-14 libclang-rt-14-dev
 )
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales)

@@ -1,0 +1,33 @@
+// Feeds arbitrary bytes to the report-file reader; a file it accepts must survive being
+// written and read again unchanged.
+
+#include "fuzzsupport.h"
+#include "store/reportfile.h"
+
+namespace {
+
+using namespace quarrow;
+using namespace quarrow::fuzz;
+
+void readReport(std::string_view bytes)
+{
+    ReportStore book;
+    RecordingMessenger messenger;
+    book.InputFileName = scratchFile("input.stk");
+    writeBytes(book.InputFileName, bytes);
+    bool read = ReadReportFile(book, messenger);
+    checkOutcome(read, messenger, "ReadReportFile");
+    checkCounters(book);
+    if (!read)
+        return;
+    checkReadLists(book);
+    checkRoundTrip(book);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    return runGuarded([&] { readReport(bytes); });
+}
