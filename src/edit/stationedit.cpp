@@ -86,10 +86,15 @@ std::array<std::string, 7> readBoxLines(std::string_view text)
 
 std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes)
 {
-    for (const std::string& box : boxes) {
-        if (contains(box, ","))
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+        if (contains(boxes[box], ","))
             return "A value cannot hold a comma: the report file could not keep it. "
                    "Please correct.";
+        for (const std::string& line : boxLines(table, box, boxes[box])) {
+            if (line.find_first_of("\r\n") != std::string::npos)
+                return "A value cannot hold a line break: the report file could not keep it. "
+                       "Please correct.";
+        }
     }
     if (table == EditTable::Stake && !boxes.empty()) {
         auto lines = readBoxLines(boxes[0]);

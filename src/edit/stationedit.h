@@ -29,7 +29,8 @@ std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable
 std::array<std::string, 7> readBoxLines(std::string_view text);
 
 // Why the report file could not keep the boxes' texts, or nothing when it can: its cells are
-// separated by commas, and it finds each block by the "+" of the block's station.
+// separated by commas and its lines by line ends, and it finds each block by the "+" of the
+// block's station.
 std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes);
 
 // Writes the boxes into block BlockIndex of page CurrentPage of the current book, every line

@@ -3,6 +3,7 @@
 #include "main/program.h"
 #include "render/frmprint.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +44,10 @@ StationEditor::StationEditor(Program& program, EditTable table, const char* name
             twips(left, 420, kBoxWidth, boxes[i].oneLine ? kOneLineHeight : kBoxHeight));
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setReadOnly(boxes[i].locked);
+        if (boxes[i].oneLine) {
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->installEventFilter(this);
+        }
         m_boxes.push_back(box);
         left += kBoxWidth + 120;
     }
@@ -85,6 +90,17 @@ void StationEditor::update()
     applyStationEdit(m_program.store(), m_table, texts);
     m_program.printWindow().redraw();
     accept();
+}
+
+// A one-line box takes no line break: Enter is not typed into it.
+bool StationEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 std::vector<std::string> StationEditor::boxTexts() const

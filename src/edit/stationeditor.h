@@ -3,6 +3,7 @@
 #include "edit/stationedit.h"
 
 #include <QDialog>
+
 #include <vector>
 
 class QPlainTextEdit;
@@ -33,6 +34,9 @@ public:
     // Fills the boxes from block BlockIndex of `page` of the current book.
     void fill(std::int32_t page);
     void Command1_Click(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void update();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace quarrow::test {
 namespace {
@@ -133,6 +134,8 @@ TEST_F(EditStation, CorrectsTheStakeBlockAndRedrawsItsPage)
         EXPECT_EQ(box(editor, "Text1")->toPlainText(),
                   QStringLiteral("14+50\nPGL = 1020.50\n1019.25  1019.25\n@12.00 @12.00\n"
                                  "1017.75  1017.75\n@16.00  @16.00\n"));
+        EXPECT_EQ(box(editor, "Text3")->toPlainText(), QStringLiteral("F 2.50"));
+        QTest::keyClick(box(editor, "Text3"), Qt::Key_Return);
         EXPECT_EQ(box(editor, "Text3")->toPlainText(), QStringLiteral("F 2.50"));
         box(editor, "Text2")
             ->setPlainText(QStringLiteral("F  9.99\n@  31.00\n3\n4\n5\n6\n7\n8\n9"));

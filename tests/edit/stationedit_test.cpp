@@ -135,6 +135,11 @@ TEST(RefuseEdit, KeepsOutWhatTheReportFileCouldNotKeep)
                 Optional(testing::HasSubstr("comma")));
     EXPECT_THAT(refuseEdit(EditTable::Stake, {" 1000 \r\nPGL", "", "", ""}),
                 Optional(testing::HasSubstr("\"+\"")));
+    EXPECT_THAT(refuseEdit(EditTable::Stake, {"10+00", "", "C 1\r\n2", ""}),
+                Optional(testing::HasSubstr("line break")));
+    EXPECT_THAT(refuseEdit(EditTable::Hub, {"10+00", "1\r2", "", "", "", ""}),
+                Optional(testing::HasSubstr("line break")));
+    EXPECT_EQ(refuseEdit(EditTable::Hub, {"10+00", "1\r\n2\r\n", "", "", "", ""}), std::nullopt);
     EXPECT_EQ(refuseEdit(EditTable::Hub, {"1000", "", "", "", "", ""}), std::nullopt);
 }
 
