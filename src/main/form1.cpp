@@ -177,26 +177,31 @@ void Form1::preview()
     store.ReportState = 0;
     store.LastPage = store.LastRightPage = store.LastLeftPage = 0;
     store.PageIndex = store.LeftPageIndex = store.RightPageIndex = 0;
+    if (openBook())
+        drawAndShow();
+    else
+        m_program.unloadPrintWindow(); // the book it showed is gone: it must not be paged or saved
+}
+
+// Builds the book from the file chosen; false, with the user told why, when there is none.
+bool Form1::openBook()
+{
     if (!checkNumbers())
-        return;
-    if (m_lblFilename->text().size() < 2) {
-        m_program.message(QStringLiteral("Please Select RAW data file"), this);
-        return;
+        return false;
+    if (m_lblFilename->text().size() >= 2) {
+        ReportStore& store = m_program.store();
+        store.InputFileName = toBook(m_lblFilename->text().trimmed());
+        switch (inputKindOf(store.InputFileName)) {
+        case InputKind::Report:
+            return openReport();
+        case InputKind::Listing:
+            return openListing();
+        case InputKind::Unknown:
+            break;
+        }
     }
-    store.InputFileName = toBook(m_lblFilename->text().trimmed());
-    switch (inputKindOf(store.InputFileName)) {
-    case InputKind::Report:
-        if (openReport())
-            drawAndShow();
-        return;
-    case InputKind::Listing:
-        if (openListing())
-            drawAndShow();
-        return;
-    case InputKind::Unknown:
-        m_program.message(QStringLiteral("Please Select RAW data file"), this);
-        return;
-    }
+    m_program.message(QStringLiteral("Please Select RAW data file"), this);
+    return false;
 }
 
 // Reads the report file; a report that cannot be read is not shown, so that it is never

@@ -37,6 +37,7 @@ private:
     bool checkNumbers();
     bool isSaveDue() const;
     void runSavePrompt();
+    bool openBook();
     bool openReport();
     bool openListing();
     void drawAndShow();

@@ -4,11 +4,12 @@
 #include "render/frmprint.h"
 #include "store/reportfile.h"
 
-#include <filesystem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <filesystem>
 
 namespace quarrow::test {
 namespace {
@@ -184,6 +185,17 @@ INSTANTIATE_TEST_SUITE_P(
                     " Program Error: Invalid file format Error occured while reading *.stk file"},
         RefusedCase{"OtherExtension", "d.doc", {"UNDIVIDED"}, "Please Select RAW data file"}),
     [](const testing::TestParamInfo<RefusedCase>& param) { return std::string(param.param.name); });
+
+TEST_F(MainWindow, ARefusedPreviewClosesTheDisplayOfTheBookBefore)
+{
+    open(listing("sr22.txt", undividedListing(7)));
+    ASSERT_TRUE(program.isPrintWindowLoaded());
+    dialogs.answers = {false, false};
+    browse(listing("bad.txt", {"DIVIDEDX"}));
+    form1().cmdPreview_Click();
+    EXPECT_FALSE(program.isPrintWindowLoaded());
+    EXPECT_EQ(dialogs.messages, QStringList({"Invalid File Type check file format"}));
+}
 
 TEST_F(MainWindow, ARefusedPreviewStillForgetsTheBookShown)
 {
