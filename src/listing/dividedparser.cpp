@@ -1,6 +1,7 @@
 #include "listing/dividedparser.h"
 
 #include "listing/listingline.h"
+#include "listing/listingparser.h"
 #include "listing/stakecolumn.h"
 #include "store/pictureformat.h"
 #include "store/runerror.h"
@@ -60,10 +61,10 @@ NoteHeaders noteHeaders(bool rightRoadway, bool bothSpecial, int column)
                                       : NoteHeaders{"Error: ", "Note : "};
 }
 
-class DividedParser
+class DividedParser : public ListingParser
 {
 public:
-    explicit DividedParser(ReportStore& store) : s(store), p(store.Parser) {}
+    explicit DividedParser(ReportStore& store) : ListingParser(store) {}
 
     void run()
     {
@@ -75,7 +76,7 @@ public:
             return; // no header line: nothing to build
         while (reader.next(line))
             handleLine(line);
-        addPageItem(s.RightPageIndex);
+        addPageItem(s.RightPages, s.RightPageIndex);
         s.LastRightPage = s.RightPageIndex;
         s.LastLeftPage = s.LeftPageIndex;
     }
@@ -88,7 +89,7 @@ public:
         s.LastRightPage = std::min(s.RightPageIndex, capacity - 1);
         s.LastLeftPage = std::min(s.LeftPageIndex, capacity - 1);
         if (s.RightPageIndex < capacity)
-            addPageItem(s.RightPageIndex);
+            addPageItem(s.RightPages, s.RightPageIndex);
     }
 
 private:
@@ -97,19 +98,15 @@ private:
         std::string line = cleanDividedLine(raw);
         if (!isStationLine(line))
             return;
-        p.FirstField = std::string(before(line, ','));
-        StationPart part = splitStation(line);
-        p.StationText = part.station;
+        StationPart part = readStation(line);
         takeHeaderFields(s.LeftPages.write(s.LeftPageIndex), p.FirstField);
         takeHeaderFields(s.RightPages.write(s.RightPageIndex), p.FirstField);
-        if (!part.complete)
-            fail(errors::kInvalidArgument);
-
+        std::string_view fields = fieldsOf(part);
         bool continued = p.StationText == p.PrevStationText;
         if (continued)
-            continueStation(part.fields);
+            continueStation(fields);
         else
-            startStation(part.fields);
+            startStation(fields);
         p.PageTurned = 0;
         p.PrevStationText = p.StationText;
     }
@@ -330,22 +327,10 @@ private:
             page.LastStation = p.StationText;
             ++s.LeftPageIndex;
             ++s.RightPageIndex;
-            addPageItem(s.RightPageIndex - 1);
+            addPageItem(s.RightPages, s.RightPageIndex - 1);
             p.PageTurned = 1;
             m_block = 2;
         }
-    }
-
-    void addPageItem(int index)
-    {
-        const BookPage& page = s.RightPages.read(index);
-        s.PageItems.push_back(listColumn(index + 1) + listColumn(page.FirstStation) +
-                              listColumn(page.LastStation));
-    }
-
-    void putStation(BookPage& page, int line, std::string text)
-    {
-        page.StakeCells.set(m_block, kStationColumn, line, std::move(text));
     }
 
     static double field17(const FieldArray& x) { return fieldNumber(x, 17); }
@@ -354,16 +339,6 @@ private:
         double three = fieldNumber(x, 3);
         return three > 990 ? 0.0 : three;
     }
-
-    std::string fmt(const std::string& field) const
-    {
-        return Format(std::string_view(field), s.NumberFormat);
-    }
-    std::string fmt(double value) const { return Format(value, s.NumberFormat); }
-
-    ReportStore& s;
-    ParserState& p;
-    int m_block = 2;
 };
 
 } // namespace

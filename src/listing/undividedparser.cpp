@@ -1,6 +1,7 @@
 #include "listing/undividedparser.h"
 
 #include "listing/listingline.h"
+#include "listing/listingparser.h"
 #include "listing/stakecolumn.h"
 #include "store/pictureformat.h"
 #include "store/runerror.h"
@@ -16,10 +17,10 @@ const std::string kFiveBlanks(5, ' ');
 const std::string kSixBlanks(6, ' ');
 const std::string kFourBlanks(4, ' ');
 
-class UndividedParser
+class UndividedParser : public ListingParser
 {
 public:
-    explicit UndividedParser(ReportStore& store) : s(store), p(store.Parser) {}
+    explicit UndividedParser(ReportStore& store) : ListingParser(store) {}
 
     void run()
     {
@@ -28,7 +29,7 @@ public:
         reader.next(line); // the roadway-type line
         while (reader.next(line))
             handleLine(line);
-        addPageItem(s.PageIndex);
+        addPageItem(s.UndividedPages, s.PageIndex);
         s.LastPage = s.PageIndex;
     }
 
@@ -39,7 +40,7 @@ public:
         int capacity = s.UndividedPages.capacity();
         s.LastPage = std::min(s.PageIndex, capacity - 1);
         if (s.PageIndex < capacity)
-            addPageItem(s.PageIndex);
+            addPageItem(s.UndividedPages, s.PageIndex);
     }
 
 private:
@@ -48,22 +49,18 @@ private:
         std::string line = cleanUndividedLine(raw);
         if (!isStationLine(line))
             return;
-        p.FirstField = std::string(before(line, ','));
-        StationPart part = splitStation(line);
-        p.StationText = part.station;
+        StationPart part = readStation(line);
         takeHeaderFields(s.UndividedPages.write(s.PageIndex), p.FirstField);
-        if (!part.complete)
-            fail(errors::kInvalidArgument);
-
+        std::string_view fields = fieldsOf(part);
         bool secondLine = p.StationText == p.PrevStationText;
         if (secondLine) {
-            splitFields(part.fields, p.RightFields);
+            splitFields(fields, p.RightFields);
             buildBlock(s.UndividedPages.write(s.PageIndex));
             completeStation();
             if (p.PageTurned != 1)
                 --m_block;
         } else {
-            splitFields(part.fields, p.LeftFields);
+            splitFields(fields, p.LeftFields);
         }
         p.PageTurned = 0;
         p.PrevStationText = p.StationText;
@@ -186,7 +183,7 @@ private:
         if (m_block == 0) {
             page.LastStation = p.StationText;
             ++s.PageIndex;
-            addPageItem(s.PageIndex - 1);
+            addPageItem(s.UndividedPages, s.PageIndex - 1);
             p.PageTurned = 1;
             m_block = 2;
         }
@@ -194,32 +191,10 @@ private:
         p.RightFields.fill({});
     }
 
-    void addPageItem(int index)
-    {
-        const BookPage& page = s.UndividedPages.read(index);
-        s.PageItems.push_back(listColumn(index + 1) + listColumn(page.FirstStation) +
-                              listColumn(page.LastStation));
-    }
-
-    void putStation(BookPage& page, int line, std::string text)
-    {
-        page.StakeCells.set(m_block, kStationColumn, line, std::move(text));
-    }
-
     StakeRules stakeRules() const
     {
         return {s.NumberFormat, s.NumberFormat2, "00.00", "@  ", OffsetSense::FromCentre};
     }
-
-    std::string fmt(const std::string& field) const
-    {
-        return Format(std::string_view(field), s.NumberFormat);
-    }
-    std::string fmt(double value) const { return Format(value, s.NumberFormat); }
-
-    ReportStore& s;
-    ParserState& p;
-    int m_block = 2;
 };
 
 } // namespace
