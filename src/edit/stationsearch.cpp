@@ -69,13 +69,6 @@ PageArray& currentPages(ReportStore& store)
     return const_cast<PageArray&>(currentPages(std::as_const(store)));
 }
 
-std::int32_t lastPageOfCurrentSide(const ReportStore& store)
-{
-    if (!isDivided(store))
-        return store.LastPage;
-    return store.CurrentSide == "left" ? store.LastLeftPage : store.LastRightPage;
-}
-
 bool SearchStation(ReportStore& store, std::string_view station, std::int16_t& page,
                    Messenger& messenger)
 {

@@ -31,6 +31,5 @@ bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page
 // The pages of the book shown: the undivided book, or the current side of a divided one.
 const PageArray& currentPages(const ReportStore& store);
 PageArray& currentPages(ReportStore& store);
-std::int32_t lastPageOfCurrentSide(const ReportStore& store);
 
 } // namespace quarrow

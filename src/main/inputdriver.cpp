@@ -100,15 +100,6 @@ void GenerateOutputFilename(ReportStore& store, std::string_view path)
     store.TempFileName = base + ".tmp";
 }
 
-std::optional<double> stationNumber(std::string_view text)
-{
-    try {
-        return stationValue(text);
-    } catch (const RunError&) {
-        return std::nullopt;
-    }
-}
-
 double ConvertInDouble(std::string_view text, Messenger& messenger)
 {
     try {

@@ -4,7 +4,6 @@
 #include "store/reportstore.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +24,8 @@ InputKind inputKindOf(std::string_view path);
 void GenerateOutputFilename(ReportStore& store, std::string_view path);
 
 // The number of a station text: "3+25" is 325, "0+2.5" is 2.5, "+5" is 5, "7+" is 700;
-// an empty text, an empty part and "." count as 0. Empty when the text is no station.
-std::optional<double> stationNumber(std::string_view text);
-
-// As stationNumber, but a text that is no station is reported and gives 0.
+// an empty text, an empty part and "." count as 0. A text that is no station is reported
+// and gives 0.
 double ConvertInDouble(std::string_view text, Messenger& messenger);
 
 // Reads the listing's first line, sets RoadwayType and NumberFormat and runs the parser
