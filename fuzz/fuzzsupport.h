@@ -3,8 +3,6 @@
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,39 +17,35 @@ public:
     std::vector<std::string> messages;
 };
 
-// The full name of `name` in a folder of this process's own, made on first use, so that
-// parallel fuzzing jobs never share files. The folder is removed when the process ends
-// normally; after a failure it keeps the files of the failing input.
+// The full name of `name` in a folder of this process's own, so that parallel fuzzing jobs
+// never share files. After a failure the folder keeps the files of the failing input.
 std::string scratchFile(const std::string& name);
-
 void writeBytes(const std::string& path, std::string_view bytes);
-std::string readBytes(const std::string& path);
 
 // Ends the run with `what` on standard error when `holds` is false; libFuzzer keeps the
 // input that got here as a crash.
 void check(bool holds, const std::string& what);
 
-// Runs one input through `body`; an exception that escapes the engine is a finding, and its
-// text is reported before the run ends.
+// Runs one input through `body`; an exception that escapes the engine is a finding.
 int runGuarded(const std::function<void()>& body);
 
-// A routine shows a message only when it fails, and one message at most.
+// A routine shows one message when it fails and none when it succeeds.
 void checkOutcome(bool succeeded, const RecordingMessenger& messenger, const char* routine);
 
-// Whatever the input, the page counters stay inside the page arrays.
-void checkCounters(const ReportStore& store);
+// The page counters stay inside the page arrays, and the lists hold one page/station item
+// per station and at most three stations a page, and one page item per page: of every side
+// for a book read from a report file, of one side for a divided book built from a listing,
+// whose two sides turn their pages together.
+void checkBook(const ReportStore& store, bool listsEverySide);
 
-// A book built by a parser has one page item per page of the book it ends at, and one
-// page/station item per station item.
-void checkParsedLists(const ReportStore& store);
+// The pages of the book: the undivided book, or the left and the right book.
+std::vector<std::pair<const PageArray*, int>> booksOf(const ReportStore& store);
 
-// A book read from a report file has one page item per page of every side.
-void checkReadLists(const ReportStore& store);
+// Writes the book and reads the file back, which must succeed.
+ReportStore writeAndRead(ReportStore& book, const std::string& name);
 
-// A book read from a report file is written, read back and written again: the second read
-// succeeds, and the second file repeats the first byte for byte. (A block whose first line
-// held its "+" outside the station cell comes back with "+" as its station, which is written
-// in its own form; from then on the files repeat.)
+// A book keeps its form in a report file: written, read and written again, the files are
+// the same from the second writing on (reading trims the cells the first one aligned).
 void checkRoundTrip(ReportStore& book);
 
 } // namespace quarrow::fuzz

@@ -28,8 +28,8 @@ cmake --build "$build" --target "${targets[@]}"
 # The seeds each target starts from besides its own committed ones.
 samples_for() {
     case "$1" in
-    listing_fuzzer) echo samples/*.txt ;;
-    reportfile_fuzzer) echo samples/*.stk ;;
+    listing_fuzzer) echo samples/*.txt tests/data/cases/*/input.txt tests/data/cases/*/input.csv ;;
+    reportfile_fuzzer) echo samples/*.stk tests/data/cases/*/input.stk ;;
     esac
 }
 
@@ -40,7 +40,8 @@ for target in "${targets[@]}"; do
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
     for seed in fuzz/corpus/"$name"/* $(samples_for "$target"); do
-        [ -e "$corpus/$(basename "$seed")" ] || cp "$seed" "$corpus/"
+        copy="$corpus/$(basename "$(dirname "$seed")")-$(basename "$seed")"
+        [ -e "$copy" ] || cp "$seed" "$copy"
     done
     echo "== $target: ${seconds}s"
     if ! "$build/fuzz/$target" "$corpus" -dict="fuzz/$name.dict" \

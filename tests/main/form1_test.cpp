@@ -1,330 +1,202 @@
-#include "desktopfixture.h"
-#include "edit/stationedit.h"
-#include "main/form1.h"
-#include "render/frmprint.h"
-#include "store/reportfile.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "desktop.h"
 
 #include <filesystem>
+#include <QTest>
 
 namespace quarrow::test {
 namespace {
 
 class MainWindow : public DesktopTest
-{};
-
-TEST_F(MainWindow, HasItsControlsAtTheirPlaces)
 {
-    Form1& form = form1();
-    EXPECT_EQ(form.size(), QSize(492, 219));
+protected:
+    std::string listing(const std::string& name, const std::string& text)
+    {
+        std::filesystem::create_directories(std::filesystem::path(dir.file(name)).parent_path());
+        return dir.write(name, text);
+    }
+};
+
+// The one check of captions and places: the main window, in pixels of 15 twips.
+TEST_F(MainWindow, ShowsItsControlsInTheirPlacesAndTabOrder)
+{
     struct Control
     {
         const char* name;
         const char* text;
         QRect place;
     };
-    for (const Control& c : {Control{"Label1", "PRINT QUARROW BOOK", {0, 0, 489, 33}},
-                             Control{"Label2", "Project Number:", {8, 48, 128, 24}},
-                             Control{"Label3_0", "Control Number:", {8, 88, 128, 16}},
-                             Control{"Label3_1", "FILE NAME:", {8, 136, 105, 17}},
-                             Control{"cmdBrowse", "File Browse", {400, 136, 81, 25}},
-                             Control{"Command1", "About", {128, 184, 80, 24}},
-                             Control{"cmdPreview", "Preview", {264, 184, 81, 25}},
-                             Control{"cmdClose", "Close", {400, 184, 81, 25}}}) {
-        auto* widget = form.findChild<QWidget*>(QLatin1String(c.name));
-        ASSERT_NE(widget, nullptr) << c.name;
-        EXPECT_EQ(widget->geometry(), c.place) << c.name;
-        QString text = widget->property("text").toString();
-        EXPECT_EQ(text, QLatin1String(c.text)) << c.name;
+    const Control controls[] = {{"Label1", "PRINT QUARROW BOOK", {0, 0, 489, 33}},
+                                {"Label2", "Project Number:", {8, 48, 128, 24}},
+                                {"Label3_0", "Control Number:", {8, 88, 128, 16}},
+                                {"Label3_1", "FILE NAME:", {8, 136, 105, 17}},
+                                {"txtProjectNumber", "", {200, 48, 289, 19}},
+                                {"cmdBrowse", "File Browse", {400, 136, 81, 25}},
+                                {"Command1", "About", {128, 184, 80, 24}},
+                                {"cmdPreview", "Preview", {264, 184, 81, 25}},
+                                {"cmdClose", "Close", {400, 184, 81, 25}}};
+    EXPECT_EQ(form1().size(), QSize(492, 219));
+    for (const Control& c : controls) {
+        EXPECT_EQ(child(form1(), c.name).geometry(), c.place) << c.name;
+        EXPECT_EQ(child(form1(), c.name).property("text").toString(), c.text) << c.name;
     }
-    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("txtProjectNumber"))->geometry(),
-              QRect(200, 48, 289, 19));
-}
-
-TEST_F(MainWindow, TabVisitsTheBoxesThenTheButtonsInTheirOrder)
-{
-    Form1& form = form1();
     QStringList order;
-    QWidget* widget = form.findChild<QWidget*>(QStringLiteral("txtProjectNumber"));
-    for (int i = 0; i < 6; ++i) {
-        order << widget->objectName();
-        widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus)
-            widget = widget->nextInFocusChain();
+    for (QWidget* w = &child(form1(), "txtProjectNumber"); order.size() < 6;
+         w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            order << w->objectName();
     }
     EXPECT_EQ(order, QStringList({"txtProjectNumber", "txtControlNumber", "cmdBrowse", "cmdClose",
                                   "cmdPreview", "Command1"}));
 }
 
-TEST_F(MainWindow, NumbersAreTakenAsTypedWhenTheBoxIsLeft)
+// Numbers are taken as typed when their box is left; Enter moves on without opening anything.
+TEST_F(MainWindow, EnterMovesFromBoxToBoxAndTheNumbersAreTakenAsTyped)
 {
-    type("txtProjectNumber", QStringLiteral(" 104 A "));
-    EXPECT_EQ(store.ProjectNumber, " 104 A ");
-    EXPECT_EQ(store.ControlNumber, "");
-    type("txtControlNumber", QStringLiteral("   "));
-    EXPECT_EQ(store.ControlNumber, "   ");
-}
-
-TEST_F(MainWindow, EnterMovesOnWithoutOpeningTheFileDialog)
-{
-    Form1& form = form1();
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    auto* project = form.findChild<QLineEdit*>(QStringLiteral("txtProjectNumber"));
-    auto* control = form.findChild<QLineEdit*>(QStringLiteral("txtControlNumber"));
-    project->setFocus();
-    QTest::keyClicks(project, QStringLiteral("104"));
-    QTest::keyClick(project, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), control);
-    EXPECT_EQ(store.ProjectNumber, "104");
-    QTest::keyClick(control, Qt::Key_Enter);
+    form1().show();
+    QApplication::setActiveWindow(&form1());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+    auto& project = child<QLineEdit>(form1(), "txtProjectNumber");
+    project.setFocus();
+    QTest::keyClicks(&project, QStringLiteral(" 104 A "));
+    QTest::keyClick(&project, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("txtControlNumber"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("   "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBrowse"));
+    EXPECT_EQ(store.ProjectNumber, " 104 A ");
+    EXPECT_EQ(store.ControlNumber, "   ");
     EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
 }
 
-TEST_F(MainWindow, BrowseAndPreviewAskForTheNumbersFirst)
+// Whatever Preview refuses, it says why, and the book shown before is gone: its window is
+// closed and Close no longer offers to save it.
+TEST_F(MainWindow, PreviewRefusesWhatItCannotBuildAndForgetsTheBookShown)
 {
-    form1().cmdBrowse_Click();
-    type("txtProjectNumber", QStringLiteral("104"));
-    form1().cmdPreview_Click();
-    EXPECT_EQ(dialogs.messages,
-              QStringList({"Please Enter Project Number", "Please Enter Control Number"}));
-    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
-}
-
-TEST_F(MainWindow, BrowseOffersTheThreeKindsOfFileAndKeepsTheLastChoice)
-{
-    enterNumbers();
-    browse("  /jobs/sr22.txt  ");
-    EXPECT_EQ(form1().findChild<QLabel*>(QStringLiteral("lblFilename"))->text(),
-              QStringLiteral("/jobs/sr22.txt"));
-    EXPECT_EQ(store.InputFileName, "/jobs/sr22.txt");
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    EXPECT_EQ(store.InputFileName, "/jobs/sr22.txt");
-    EXPECT_EQ(dialogs.fileDialogs,
-              QStringList({"Geopak RAW Data File(*.txt)|*.txt|Comma Seperated Values "
-                           "File(*.csv)|*.csv|Quarrow Report File(*.stk)|*.stk | ",
-                           "Geopak RAW Data File(*.txt)|*.txt|Comma Seperated Values "
-                           "File(*.csv)|*.csv|Quarrow Report File(*.stk)|*.stk | "
-                           "  /jobs/sr22.txt  "}));
-}
-
-TEST_F(MainWindow, PreviewWithoutAFileAsksForOne)
-{
-    enterNumbers();
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    form1().cmdPreview_Click();
-    EXPECT_EQ(dialogs.messages, QStringList({"Please Select RAW data file"}));
-}
-
-TEST_F(MainWindow, PreviewBuildsTheBookAndShowsPageOne)
-{
-    open(listing("sr22.txt", undividedListing(4)));
-    EXPECT_EQ(store.ReportState, 2);
-    EXPECT_EQ(store.RoadwayType, "Undivided");
-    EXPECT_EQ(store.CurrentPage, 0);
-    EXPECT_EQ(store.LastPage, 1);
-    EXPECT_EQ(store.InputFileName, dir.file("sr22.stk"));
-    EXPECT_EQ(modals.shown, QStringList({"frmSystem"}));
-    ASSERT_TRUE(program.isPrintWindowLoaded());
-    EXPECT_TRUE(printWindow().isVisible());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(MainWindow, PreviewOfAReportShowsItsLeftSide)
-{
-    open(test::sampleFile("sr22-undivided.stk"));
-    EXPECT_EQ(store.ReportState, 2);
-    EXPECT_EQ(store.CurrentSide, "left");
-    EXPECT_EQ(store.ReportFileName, test::sampleFile("sr22-undivided.stk"));
-    EXPECT_EQ(store.LastPage, 10);
-}
-
-struct RefusedCase
-{
-    const char* name;
-    const char* file;
-    std::vector<std::string> lines;
-    const char* message;
-};
-
-class RefusedPreview : public DesktopTest, public testing::WithParamInterface<RefusedCase>
-{};
-
-TEST_P(RefusedPreview, ShowsTheReasonAndNoBook)
-{
-    enterNumbers();
-    browse(listing(GetParam().file, GetParam().lines));
-    form1().cmdPreview_Click();
-    EXPECT_EQ(dialogs.messages, QStringList({QString::fromLatin1(GetParam().message)}));
-    EXPECT_EQ(store.ReportState, 0);
-    EXPECT_FALSE(program.isPrintWindowLoaded());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedPreview,
-    testing::Values(
-        RefusedCase{"UnknownRoadway",
-                    "a.txt",
-                    {"DIVIDEDX,IMPERIAL"},
-                    "Invalid File Type check file format"},
-        RefusedCase{"EmptyListing",
-                    "b.csv",
-                    {},
-                    "Program Error : Input past end of file occured in GpkQuarrow"},
-        RefusedCase{"BrokenReport",
-                    "c.stk",
-                    {"", "nothing"},
-                    " Program Error: Invalid file format Error occured while reading *.stk file"},
-        RefusedCase{"OtherExtension", "d.doc", {"UNDIVIDED"}, "Please Select RAW data file"}),
-    [](const testing::TestParamInfo<RefusedCase>& param) { return std::string(param.param.name); });
-
-TEST_F(MainWindow, ARefusedPreviewClosesTheDisplayOfTheBookBefore)
-{
-    open(listing("sr22.txt", undividedListing(7)));
-    ASSERT_TRUE(program.isPrintWindowLoaded());
-    dialogs.answers = {false, false};
-    browse(listing("bad.txt", {"DIVIDEDX"}));
-    form1().cmdPreview_Click();
-    EXPECT_FALSE(program.isPrintWindowLoaded());
-    EXPECT_EQ(dialogs.messages, QStringList({"Invalid File Type check file format"}));
-}
-
-TEST_F(MainWindow, ARefusedPreviewStillForgetsTheBookShown)
-{
-    open(listing("sr22.txt", undividedListing(2)));
-    type("txtControlNumber", QString());
-    form1().cmdPreview_Click();
-    EXPECT_EQ(dialogs.messages, QStringList({"Please Enter Control Number"}));
-    EXPECT_EQ(store.ReportState, 0);
-    dialogs.questions.clear();
-    form1().cmdClose_Click();
-    EXPECT_TRUE(dialogs.questions.isEmpty()) << dialogs.questions.join('\n').toStdString();
-}
-
-TEST_F(MainWindow, AListingInAFolderNamedLikeAReportIsAListing)
-{
-    std::filesystem::create_directory(dir.path() / "old.stk");
-    open(listing("old.stk/sr22.txt", undividedListing(1)));
-    EXPECT_EQ(store.RoadwayType, "Undivided");
-    EXPECT_EQ(store.ReportState, 2);
-}
-
-class SavePrompt : public DesktopTest
-{
-protected:
-    void SetUp() override
+    struct Refusal
     {
-        open(listing("sr22.txt", undividedListing(2)));
-        dialogs.questions.clear();
-        dialogs.fileDialogs.clear();
+        const char* project;
+        const char* control;
+        std::optional<std::string> file; // nothing: the open-file dialog is cancelled
+        const char* message;
+    };
+    std::string good = listing("sr22.txt", undividedListing(4));
+    const Refusal rows[] = {
+        {"104", "2207", std::nullopt, "Please Select RAW data file"},
+        {"", "2207", good, "Please Enter Project Number"},
+        {"104", "", good, "Please Enter Control Number"},
+        {"104", "2207", listing("odd.txt", "DIVIDEDX,IMPERIAL\r\n"),
+         "Invalid File Type check file format"},
+        {"104", "2207", listing("cut.stk", "\r\n ROADWAY:SR22 Page No: 1\r\n1+00,,,\r\n"),
+         " Program Error: Input past end of file Error occured while reading *.stk file"},
+        {"104", "2207", listing("road.dat", "UNDIVIDED\r\n"), "Please Select RAW data file"},
+    };
+    for (const Refusal& row : rows) {
+        SCOPED_TRACE(row.message);
+        if (row.file)
+            open(good);
+        type("txtProjectNumber", QString::fromLatin1(row.project));
+        type("txtControlNumber", QString::fromLatin1(row.control));
+        if (row.file && *row.project && *row.control) {
+            browse(*row.file);
+        } else if (!row.file) {
+            dialogs.openAnswers.push_back(std::nullopt);
+            form1().cmdBrowse_Click();
+        }
+        dialogs.messages.clear();
+        form1().cmdPreview_Click();
+        EXPECT_EQ(dialogs.messages, QStringList({row.message}));
+        EXPECT_EQ(store.ReportState, 0);
+        EXPECT_FALSE(program.isPrintWindowLoaded());
+        QApplication::processEvents();
     }
-    const QString kFirst = QStringLiteral("Saving Report File:  Do you want to save report file ?");
-    const QString kSecond = QStringLiteral(
-        "Saving Report File: You are going to lose all corrections to your report. Do you want "
-        "to save the file ?");
-};
-
-TEST_F(SavePrompt, YesSavesWhereTheUserChooses)
-{
-    dialogs.answers = {true};
-    dialogs.saveAnswers.push_back(QString::fromStdString(dir.file("chosen")));
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    EXPECT_EQ(dialogs.questions, QStringList({kFirst}));
-    EXPECT_EQ(dialogs.fileDialogs.first(), QStringLiteral("Quarrow ReportFile(*.stk)|*.stk | ") +
-                                               QString::fromStdString(dir.file("sr22.stk")));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("chosen.stk")));
-    EXPECT_EQ(store.ReportFileName, dir.file("chosen.stk"));
-    EXPECT_EQ(store.ReportState, 2) << "the prompt never changes the state";
-}
-
-TEST_F(SavePrompt, NoTwiceSavesNothing)
-{
-    dialogs.answers = {false, false};
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    EXPECT_EQ(dialogs.questions, QStringList({kFirst, kSecond}));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("sr22.stk")));
-    EXPECT_EQ(store.ReportState, 2);
-}
-
-TEST_F(SavePrompt, NoThenYesSaves)
-{
-    dialogs.answers = {false, true};
-    dialogs.saveAnswers.push_back(QString::fromStdString(dir.file("sr22.stk")));
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    EXPECT_TRUE(std::filesystem::exists(dir.file("sr22.stk")));
-}
-
-TEST_F(SavePrompt, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees)
-{
-    std::string existing = dir.write("old.stk", "keep");
-    dialogs.answers = {true, false, true};
-    dialogs.saveAnswers = {QString::fromStdString(existing), QString::fromStdString(existing)};
-    form1().cmdClose_Click();
-    EXPECT_EQ(
-        dialogs.questions,
-        QStringList({kFirst,
-                     QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
-                         QString::fromStdString(existing),
-                     QStringLiteral("Overwrite report file: Do you want to overwrite file: ") +
-                         QString::fromStdString(existing)}));
-    // After No the dialog offers the report file's name again.
-    EXPECT_EQ(dialogs.fileDialogs[1], QStringLiteral("Quarrow ReportFile(*.stk)|*.stk | ") +
-                                          QString::fromStdString(dir.file("sr22.stk")));
-    EXPECT_NE(readFile(existing), "keep");
-}
-
-TEST_F(SavePrompt, CancelInTheSaveDialogWritesNothing)
-{
-    dialogs.answers = {true};
-    dialogs.saveAnswers.push_back(std::nullopt);
-    form1().cmdClose_Click();
-    EXPECT_FALSE(std::filesystem::exists(dir.file("sr22.stk")));
-}
-
-TEST_F(SavePrompt, PreviewOffersToSaveCorrectionsOnly)
-{
-    preview();
-    EXPECT_TRUE(dialogs.questions.isEmpty()) << "a book without corrections loses nothing";
-    applyStationEdit(store, EditTable::Hub, {"10+00", "HUB 1", "", "", "", ""});
-    dialogs.answers = {false, false};
-    preview();
-    EXPECT_EQ(dialogs.questions, QStringList({kFirst, kSecond}));
-    // File Browse asks again; once the user has let the corrections go, Preview does not.
-    dialogs.answers = {false, false};
-    dialogs.openAnswers.push_back(std::nullopt);
-    form1().cmdBrowse_Click();
-    preview();
-    EXPECT_EQ(dialogs.questions.size(), 4);
-}
-
-TEST_F(SavePrompt, NoPromptAfterSaveReport)
-{
-    dialogs.saveAnswers.push_back(QString::fromStdString(dir.file("saved.stk")));
-    printWindow().mnuSaveRpt_Click();
-    EXPECT_EQ(store.ReportState, 1);
+    dialogs.questions.clear();
     form1().cmdClose_Click();
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
-TEST_F(MainWindow, ClosingByTheFrameIsClose)
+// Listings and report files open on the first page of the (left) book; a name is routed by
+// its extension, not by a ".stk" elsewhere in its path.
+TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
 {
-    open(listing("sr22.txt", undividedListing(1)));
-    dialogs.answers = {false, false};
-    form1().show();
-    form1().close();
-    EXPECT_EQ(dialogs.questions.size(), 2);
-    EXPECT_FALSE(form1().isVisible());
+    struct Opened
+    {
+        std::string file;
+        const char* roadway;
+        std::string inputAfter;
+    };
+    const Opened rows[] = {
+        {listing("sr22.txt", undividedListing(4)), "Undivided", dir.file("sr22.stk")},
+        {listing("us97.txt", dividedListing(4)), "Divided", dir.file("us97.stk")},
+        {sampleFile("us97-divided.stk").string(), "Divided", sampleFile("us97-divided.stk").string()},
+        {listing("jobs.stk/sr22.txt", undividedListing(4)), "Undivided", dir.file("jobs.stk/sr22.stk")},
+    };
+    for (const Opened& row : rows) {
+        SCOPED_TRACE(row.file);
+        open(row.file);
+        EXPECT_EQ(store.RoadwayType, row.roadway);
+        EXPECT_EQ(store.InputFileName, row.inputAfter);
+        EXPECT_EQ(store.ReportFileName, row.inputAfter);
+        EXPECT_EQ(shown(), store.RoadwayType == "Divided" ? "left0" : "0");
+        EXPECT_EQ(store.ReportState, 2);
+        ASSERT_TRUE(program.isPrintWindowLoaded());
+        EXPECT_TRUE(printWindow().isVisible());
+    }
+    EXPECT_EQ(modals.shown, QStringList(4, QStringLiteral("frmSystem")));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// File Browse offers to save a book built and not saved; the answers decide where it goes.
+TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
+{
+    struct Prompt
+    {
+        std::deque<bool> answers;
+        std::deque<std::optional<QString>> saveAnswers;
+        std::string savedAs; // empty: nothing written
+    };
+    std::string book = listing("sr22.txt", undividedListing(4));
+    std::string existing = dir.write("old.stk", "old");
+    const QString other = QString::fromStdString(dir.file("other"));
+    const Prompt rows[] = {
+        {{true}, {QString::fromStdString(dir.file("sr22.stk"))}, "sr22.stk"},
+        {{false, false}, {}, ""},
+        {{false, true}, {other}, "other.stk"},
+        {{true, false}, {QString::fromStdString(existing), other}, "other.stk"},
+        {{true, true}, {QString::fromStdString(existing)}, "old.stk"},
+        {{true}, {std::nullopt}, ""},
+    };
+    auto saved = [&](const char* name) {
+        return std::filesystem::exists(dir.file(name)) && readFile(dir.file(name)) != "old";
+    };
+    open(book);
+    for (const Prompt& row : rows) {
+        for (const char* name : {"sr22.stk", "other.stk"})
+            std::filesystem::remove(dir.file(name));
+        dir.write("old.stk", "old");
+        dialogs.answers = row.answers;
+        dialogs.saveAnswers = row.saveAnswers;
+        browse(book);
+        EXPECT_TRUE(dialogs.saveAnswers.empty());
+        for (const char* name : {"sr22.stk", "other.stk", "old.stk"})
+            EXPECT_EQ(saved(name), row.savedAs == name) << name;
+        EXPECT_EQ(store.ReportState, 2);
+        preview();
+    }
+    EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Saving Report File: ")).size(), 8);
+    EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Overwrite report file: Do you want to "
+                                                       "overwrite file: ")).size(), 2);
+}
+
+TEST_F(MainWindow, AboutShowsTheProgramWithoutSystemInformationHere)
+{
+    modals.then(QStringLiteral("frmAbout"), [](QDialog& about) {
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("About Quarrow Program"));
+        EXPECT_EQ(child<QLabel>(about, "lblVersion").text(), QStringLiteral("   OCTOBER 16TH 2001"));
+        click(about, "cmdSysInfo");
+        click(about, "cmdOK");
+    });
+    form1().Command1_Click();
+    EXPECT_EQ(dialogs.messages, QStringList({"System Information Is Unavailable At This Time"}));
 }
 
 } // namespace

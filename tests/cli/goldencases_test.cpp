@@ -1,0 +1,123 @@
+// Golden cases: each folder under tests/data/cases holds one input file, input.*, and what
+// quarrow-book gives for it: expected.stk (the report file written with --stk),
+// expected.messages (standard error, one message a line) and expected.summary.json
+// (--summary). A missing expected file means no such output. An optional file `args`
+// holds further arguments, one a line. Run with QUARROW_REGENERATE=1 (tests/regenerate.sh)
+// to write the expected files anew.
+
+#include "cli/quarrowbook.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace quarrow::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCases = testDataFile("cases");
+
+// The cases, or those that hold a file named `having`.
+std::vector<std::string> caseNames(const char* having = nullptr)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kCases)) {
+        if (!having || fs::exists(entry.path() / having))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+fs::path inputOf(const fs::path& folder)
+{
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().stem() == "input")
+            return entry.path();
+    }
+    throw std::runtime_error("no input file in " + folder.string());
+}
+
+std::vector<std::string> extraArguments(const fs::path& folder)
+{
+    std::vector<std::string> args;
+    if (!fs::exists(folder / "args"))
+        return args;
+    std::istringstream lines(readFile(folder / "args"));
+    for (std::string line; std::getline(lines, line);)
+        args.push_back(line);
+    return args;
+}
+
+struct ToolRun
+{
+    int exit;
+    std::string out;
+    std::string err;
+};
+
+// quarrow-book in the folder, as it is run from a shell there, so that derived file names
+// are the same on every machine.
+ToolRun runIn(const fs::path& folder, const std::vector<std::string>& args)
+{
+    fs::path before = fs::current_path();
+    fs::current_path(folder);
+    std::ostringstream out;
+    std::ostringstream err;
+    int exit = static_cast<int>(runQuarrowBook(args, out, err));
+    fs::current_path(before);
+    return {exit, out.str(), err.str()};
+}
+
+std::string readIfExists(const fs::path& path)
+{
+    return fs::exists(path) ? readFile(path) : std::string();
+}
+
+class GoldenCase : public testing::TestWithParam<std::string>
+{
+protected:
+    fs::path folder = kCases / GetParam();
+    TempDir work;
+};
+
+TEST_P(GoldenCase, GivesItsExpectedBookMessagesAndSummary)
+{
+    fs::path input = inputOf(folder);
+    fs::copy_file(input, work.path() / input.filename());
+    std::vector<std::string> args{input.filename().string(), "--summary", "--stk", "output.stk"};
+    for (const std::string& arg : extraArguments(folder))
+        args.push_back(arg);
+
+    ToolRun run = runIn(work.path(), args);
+    EXPECT_EQ(run.exit, run.err.empty() ? 0 : 1) << "exit status and messages disagree";
+    expectFileContent(folder / "expected.messages", run.err);
+    expectFileContent(folder / "expected.summary.json", run.out);
+    expectFileContent(folder / "expected.stk", readIfExists(work.path() / "output.stk"));
+}
+
+// A report file read and written again keeps its book. Reading trims every cell and gives an
+// empty block's "+" as its station, so the first rewrite may align such cells anew; from
+// then on the file repeats byte for byte.
+class ReportRoundTrip : public GoldenCase
+{};
+
+TEST_P(ReportRoundTrip, ReadsBackIntoAFileThatRepeats)
+{
+    fs::copy_file(folder / "expected.stk", work.path() / "book.stk");
+    for (auto [from, to] : {std::pair{"book.stk", "again.stk"}, {"again.stk", "third.stk"}}) {
+        ToolRun run = runIn(work.path(), {from, "--stk", to});
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.exit, 0);
+    }
+    EXPECT_EQ(readIfExists(work.path() / "third.stk"), readIfExists(work.path() / "again.stk"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(caseNames()),
+                         [](const auto& param) { return testName(param.param); });
+INSTANTIATE_TEST_SUITE_P(Cases, ReportRoundTrip, testing::ValuesIn(caseNames("expected.stk")),
+                         [](const auto& param) { return testName(param.param); });
+
+} // namespace
+} // namespace quarrow::test

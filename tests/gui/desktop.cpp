@@ -1,0 +1,212 @@
+#include "desktop.h"
+
+#include "main/form1.h"
+#include "render/frmprint.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace quarrow::test {
+
+void ScriptedDialogs::message(QWidget*, const QString& text)
+{
+    messages << text;
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& title)
+{
+    questions << title + QStringLiteral(": ") + text;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unanswered question: " << text.toStdString();
+        return false;
+    }
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::nextFile(std::deque<std::optional<QString>>& files,
+                                                 const QString& filter, FileDialogState& state)
+{
+    fileDialogs << filter + QStringLiteral(" | ") + state.fileName;
+    if (files.empty()) {
+        ADD_FAILURE() << "unanswered file dialog: " << filter.toStdString();
+        return std::nullopt;
+    }
+    auto answer = files.front();
+    files.pop_front();
+    if (answer)
+        state.fileName = *answer;
+    return answer;
+}
+
+bool ScriptedDialogs::openFile(QWidget*, const QString& filter, FileDialogState& state)
+{
+    return nextFile(openAnswers, filter, state).has_value();
+}
+
+bool ScriptedDialogs::saveFile(QWidget*, const QString& filter, const QString& defaultSuffix,
+                               FileDialogState& state)
+{
+    auto answer = nextFile(saveAnswers, filter, state);
+    if (answer && !answer->trimmed().isEmpty() && !answer->contains(QLatin1Char('.')))
+        state.fileName += QLatin1Char('.') + defaultSuffix;
+    return answer.has_value();
+}
+
+FakePrintPlatform::FakePrintPlatform(std::string folder, QStringList printerNames)
+    : names(std::move(printerNames)), m_folder(std::move(folder))
+{}
+
+std::string FakePrintPlatform::outputOf(const QString& name) const
+{
+    return m_folder + "/" + name.toStdString() + ".pdf";
+}
+
+std::unique_ptr<QPrinter> FakePrintPlatform::openPrinter(const QString& name) const
+{
+    if (!names.contains(name))
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(outputOf(name)));
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+    return printer;
+}
+
+ModalScript::ModalScript()
+{
+    qApp->installEventFilter(this);
+}
+
+ModalScript::~ModalScript()
+{
+    qApp->removeEventFilter(this);
+}
+
+void ModalScript::then(const QString& objectName, std::function<void(QDialog&)> action)
+{
+    m_actions.emplace_back(objectName, std::move(action));
+}
+
+bool ModalScript::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (event->type() != QEvent::Show || !dialog || !dialog->isModal())
+        return false;
+    shown << dialog->objectName();
+    if (m_actions.empty() || m_actions.front().first != dialog->objectName()) {
+        unexpected << dialog->objectName();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+        return false;
+    }
+    auto action = std::move(m_actions.front().second);
+    m_actions.pop_front();
+    QTimer::singleShot(0, dialog, [dialog, action] { action(*dialog); });
+    return false;
+}
+
+namespace {
+
+std::chrono::year_month_day fixedDate()
+{
+    using namespace std::chrono;
+    return year{2026} / December / 6;
+}
+
+} // namespace
+
+DesktopTest::DesktopTest(QStringList printers)
+    : platform(dir.path().string(), std::move(printers)), program(dialogs, platform, fixedDate),
+      store(program.store())
+{}
+
+DesktopTest::~DesktopTest()
+{
+    EXPECT_TRUE(modals.unexpected.isEmpty()) << "dialogs opened unexpectedly: "
+                                             << modals.unexpected.join(", ").toStdString();
+    EXPECT_TRUE(modals.done()) << "a scripted dialog never opened";
+    EXPECT_TRUE(dialogs.answers.empty()) << "a scripted answer was never asked for";
+}
+
+Form1& DesktopTest::form1()
+{
+    return program.form1();
+}
+
+frmPrint& DesktopTest::printWindow()
+{
+    return program.printWindow();
+}
+
+void DesktopTest::type(const char* boxName, const QString& text)
+{
+    auto& box = child<QLineEdit>(form1(), boxName);
+    box.setText(text);
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(&box, &leave);
+}
+
+void DesktopTest::browse(const std::string& path)
+{
+    if (store.ReportState == 2 && dialogs.answers.empty())
+        dialogs.answers = {false, false};
+    dialogs.openAnswers.push_back(QString::fromStdString(path));
+    form1().cmdBrowse_Click();
+}
+
+void DesktopTest::preview()
+{
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) { click(dialog, "cmdDone"); });
+    form1().cmdPreview_Click();
+}
+
+void DesktopTest::open(const std::string& path)
+{
+    type("txtProjectNumber", QStringLiteral("104"));
+    type("txtControlNumber", QStringLiteral("2207"));
+    browse(path);
+    preview();
+}
+
+std::string DesktopTest::shown() const
+{
+    return (store.RoadwayType == "Divided" ? store.CurrentSide : "") +
+           std::to_string(store.CurrentPage);
+}
+
+void click(QWidget& window, const char* buttonName)
+{
+    child<QPushButton>(window, buttonName).click();
+}
+
+void setText(QWidget& window, const char* boxName, const QString& text)
+{
+    child<QLineEdit>(window, boxName).setText(text);
+}
+
+int pdfPageCount(const std::string& path)
+{
+    QString text = QString::fromLatin1(QByteArray::fromStdString(readFile(path)));
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+} // namespace quarrow::test
+
+// The windows are tested without a display, on Qt's offscreen platform.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

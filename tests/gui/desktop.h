@@ -1,0 +1,145 @@
+#pragma once
+
+#include "main/dialogs.h"
+#include "main/form1.h"
+#include "main/program.h"
+#include "render/frmprint.h"
+#include "render/printplatform.h"
+#include "testsupport.h"
+
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace quarrow::test {
+
+// Answers the program's questions and file dialogs from a script and records every message
+// box. A question or file dialog with no answer left fails the test.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    void message(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text, const QString& title) override;
+    bool openFile(QWidget* parent, const QString& filter, FileDialogState& state) override;
+    bool saveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                  FileDialogState& state) override;
+
+    QStringList messages;
+    QStringList questions; // "title: text" of each
+    std::deque<bool> answers;
+    // The file each dialog returns; nothing stands for Cancel.
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    QStringList fileDialogs; // "filter | file name" each was shown with
+
+private:
+    std::optional<QString> nextFile(std::deque<std::optional<QString>>& answers,
+                                    const QString& filter, FileDialogState& state);
+};
+
+// Printers that print into PDF files in a folder, and a list of fonts.
+class FakePrintPlatform : public PrintPlatform
+{
+public:
+    FakePrintPlatform(std::string folder, QStringList printerNames);
+
+    QStringList printerNames() const override { return names; }
+    QString defaultPrinterName() const override { return names.value(0); }
+    std::unique_ptr<QPrinter> openPrinter(const QString& name) const override;
+    QStringList fontFamilies() const override { return fonts; }
+
+    // The PDF file a printer's pages go to.
+    std::string outputOf(const QString& name) const;
+
+    QStringList names;
+    QStringList fonts{QStringLiteral("DejaVu Sans"), QStringLiteral("Courier New"),
+                      QStringLiteral("Lucida Console"), QStringLiteral("MS LineDraw")};
+
+private:
+    std::string m_folder;
+};
+
+// Acts on modal dialogs as they open, in order. A modal dialog that opens with no action
+// left, or another than the next action's, is rejected and recorded.
+class ModalScript : public QObject
+{
+public:
+    ModalScript();
+    ~ModalScript() override;
+
+    void then(const QString& objectName, std::function<void(QDialog&)> action);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    bool done() const { return m_actions.empty(); }
+    QStringList unexpected;
+    QStringList shown;
+
+private:
+    std::deque<std::pair<QString, std::function<void(QDialog&)>>> m_actions;
+};
+
+// A desktop program with scripted dialogs and two PDF-file printers, on a fixed date.
+class DesktopTest : public testing::Test
+{
+protected:
+    explicit DesktopTest(QStringList printers = {QStringLiteral("Office LaserJet"),
+                                                 QStringLiteral("Plotter")});
+    ~DesktopTest() override;
+
+    Form1& form1();
+    frmPrint& printWindow();
+
+    // Types into a box of the main window and leaves it, as the user does.
+    void type(const char* boxName, const QString& text);
+    // File Browse, choosing `path` in the open-file dialog. A book shown and not saved is let
+    // go, the save prompt answered No twice, unless the test has scripted the answers.
+    void browse(const std::string& path);
+    // Preview, pressing "&Preview" in the font and printer dialog when it opens.
+    void preview();
+    // Numbers, File Browse and Preview of a file.
+    void open(const std::string& path);
+    // The page shown: its number from 0, after the side of a divided book.
+    std::string shown() const;
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    FakePrintPlatform platform;
+    ModalScript modals;
+    Program program;
+    ReportStore& store;
+};
+
+template <typename T = QWidget>
+T& child(QWidget& window, const char* name)
+{
+    auto* widget = window.findChild<T*>(QLatin1String(name));
+    if (!widget)
+        throw std::runtime_error(std::string("no control ") + name);
+    return *widget;
+}
+
+void click(QWidget& window, const char* buttonName);
+void setText(QWidget& window, const char* boxName, const QString& text);
+
+// The number of pages in a PDF file.
+int pdfPageCount(const std::string& path);
+
+} // namespace quarrow::test
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '"' << texts.join(QStringLiteral("\", \"")).toStdString() << '"';
+}

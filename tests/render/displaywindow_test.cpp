@@ -1,0 +1,229 @@
+#include "desktop.h"
+#include "render/form5.h"
+#include "render/frmsystem.h"
+#include "render/pageview.h"
+
+#include <filesystem>
+#include <QAction>
+
+namespace quarrow::test {
+namespace {
+
+class DisplayWindow : public DesktopTest
+{
+protected:
+    using DesktopTest::DesktopTest;
+    QAction& item(const char* name) { return *printWindow().findChild<QAction*>(name); }
+    std::string printed() const { return platform.outputOf(QStringLiteral("Office LaserJet")); }
+};
+
+// Paging runs from the left book into the right book and back, stopping at either end; each
+// page is drawn anew. The Go To menu offers the search of the book shown.
+TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
+{
+    open(dir.write("us97.txt", dividedListing(4)));
+    EXPECT_EQ(printWindow().windowTitle(), QStringLiteral("Display Report"));
+    EXPECT_FALSE(item("mnuGoToStation").isVisible());
+    EXPECT_TRUE(item("mnuStationLeft").isVisible() && item("mnuStationRight").isVisible());
+    QImage page = printWindow().view().image();
+    const char* first = " First Page can't move backward";
+    const char* last = " Last Page can't move forward";
+    const std::tuple<bool, const char*, const char*> steps[] = {
+        {false, "left0", first}, {true, "left1", ""},   {true, "right0", ""}, {true, "right1", ""},
+        {true, "right1", last},  {false, "right0", ""}, {false, "left1", ""}, {false, "left0", ""}};
+    for (auto [forward, expected, message] : steps) {
+        dialogs.messages.clear();
+        forward ? printWindow().viewForward_Click() : printWindow().viewBackward_Click();
+        EXPECT_EQ(shown() + dialogs.messages.join("").toStdString(), expected + std::string(message));
+        EXPECT_EQ(printWindow().view().image() == page, *message != 0) << expected;
+        page = printWindow().view().image();
+    }
+    printWindow().viewEnd_Click();
+    open(dir.write("sr22.txt", undividedListing(4)));
+    EXPECT_TRUE(item("mnuGoToStation").isVisible());
+    EXPECT_FALSE(item("mnuStationLeft").isVisible() || item("mnuStationRight").isVisible());
+    printWindow().viewForward_Click();
+    printWindow().viewForward_Click();
+    EXPECT_EQ(shown(), "1");
+    EXPECT_EQ(dialogs.messages, QStringList({" Last Page can't move forward"}));
+}
+
+// Save Report counts the book as saved only once the file is written.
+TEST_F(DisplayWindow, SaveReportMarksTheBookSavedOnlyWhenWritten)
+{
+    std::filesystem::create_directory(dir.file("folder.stk"));
+    const std::tuple<std::optional<QString>, std::int16_t, const char*> rows[] = {
+        {QString::fromStdString(dir.file("saved")), 1, ""},
+        {std::nullopt, 2, ""},
+        {QString::fromStdString(dir.file("folder.stk")), 2,
+         " Program Error : Path/File access error occured in WriteItTothePage"},
+    };
+    for (const auto& [answer, state, message] : rows) {
+        open(dir.write("sr22.txt", undividedListing(4)));
+        dialogs.messages.clear();
+        dialogs.saveAnswers = {answer};
+        if (answer && answer->endsWith(QLatin1String(".stk")))
+            dialogs.answers = {true};
+        printWindow().mnuSaveRpt_Click();
+        EXPECT_EQ(store.ReportState, state);
+        EXPECT_EQ(dialogs.messages.join(""), message);
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir.file("saved.stk")));
+}
+
+struct PrintCase
+{
+    bool divided;
+    int stations;
+    const char* from; // nothing: PrintAll
+    const char* to;
+    const char* side;
+    int sheets;
+    const char* endsOn;
+};
+
+// PrintAll and Print Selected Pages send one job each to the printer chosen, which is named.
+TEST_F(DisplayWindow, PrintsTheWholeBookOrTheRangeChosen)
+{
+    const PrintCase rows[] = {
+        {false, 7, nullptr, nullptr, "", 3, "2"},
+        {true, 4, nullptr, nullptr, "", 4, "right1"},
+        {false, 10, "2", "4", "", 3, "3"},
+        {false, 4, "1", "1", "", 1, "0"},
+        {true, 7, "2", "3", "right", 2, "right2"},
+    };
+    for (const PrintCase& row : rows) {
+        SCOPED_TRACE(row.sheets);
+        open(dir.write("book.txt", row.divided ? dividedListing(row.stations)
+                                             : undividedListing(row.stations)));
+        dialogs.messages.clear();
+        if (!row.from) {
+            printWindow().viewprint_Click();
+        } else {
+            modals.then(QStringLiteral("Form5"), [&row](QDialog& dialog) {
+                setText(dialog, "Text1", QString::fromLatin1(row.from));
+                setText(dialog, "Text2", QString::fromLatin1(row.to));
+                if (*row.side)
+                    child<QComboBox>(dialog, "Combo2").setCurrentText(row.side);
+                click(dialog, "Command1_1");
+            });
+            printWindow().PrnSelPages_Click();
+        }
+        EXPECT_EQ(pdfPageCount(printed()), row.sheets);
+        EXPECT_EQ(shown(), row.endsOn);
+        EXPECT_EQ(dialogs.messages,
+                  QStringList({"Pages have been sent to Office LaserJet printer."}));
+    }
+}
+
+// A range the book does not hold keeps the dialog open with a message; Cancel prints nothing.
+TEST_F(DisplayWindow, RangesOutsideTheBookAreRefused)
+{
+    open(dir.write("sr22.txt", undividedListing(7)));
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"3", "2", " From Page should be smaller than To Page, Please correct"},
+        {"", "", "Please enter page numbers from 1 to 3."},
+        {"0", "2", "Please enter page numbers from 1 to 3."},
+        {"1", "4", "Please enter page numbers from 1 to 3."},
+        {"1", "two", "Please enter page numbers from 1 to 3."},
+        {"1", "99999999999", "Please enter page numbers from 1 to 3."},
+    };
+    for (auto [from, to, message] : rows) {
+        dialogs.messages.clear();
+        modals.then(QStringLiteral("Form5"), [from = from, to = to](QDialog& dialog) {
+            EXPECT_EQ(child<QLabel>(dialog, "Label6").text(), QStringLiteral("3"));
+            setText(dialog, "Text1", QString::fromLatin1(from));
+            setText(dialog, "Text2", QString::fromLatin1(to));
+            click(dialog, "Command1_1");
+            EXPECT_TRUE(dialog.isVisible());
+            click(dialog, "Command1_0");
+        });
+        printWindow().PrnSelPages_Click();
+        EXPECT_EQ(dialogs.messages, QStringList({message}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(printed()));
+}
+
+// The print dialog shows the book's sides and page counts; its page picker fills the boxes.
+TEST_F(DisplayWindow, ThePrintDialogShowsTheSidesAndPicksPages)
+{
+    open(dir.write("us97.txt", dividedListing(7)));
+    modals.then(QStringLiteral("Form5"), [this](QDialog& dialog) {
+        auto& sides = child<QComboBox>(dialog, "Combo2");
+        EXPECT_TRUE(sides.isVisible());
+        EXPECT_EQ(child<QLabel>(dialog, "Label3").text(), QStringLiteral("Total Left Side Pages:"));
+        sides.setCurrentIndex(1);
+        emit sides.activated(1);
+        EXPECT_EQ(child<QLabel>(dialog, "Label3").text(), QStringLiteral("Total Right Side Pages:"));
+        EXPECT_EQ(child<QLabel>(dialog, "Label6").text(), QStringLiteral("3"));
+        modals.then(QStringLiteral("Form6"), [](QDialog& picker) {
+            auto& pages = child<QComboBox>(picker, "Combo1");
+            EXPECT_EQ(pages.itemText(1), QStringLiteral("              2          11+50          12+50"));
+            emit pages.activated(1);
+        });
+        click(dialog, "Command2");
+        EXPECT_EQ(child<QLineEdit>(dialog, "Text1").text(), QStringLiteral("2 "));
+        click(dialog, "Command1_0");
+    });
+    printWindow().PrnSelPages_Click();
+}
+
+// The printer chosen lays out and prints the book; a name no printer has is not taken.
+TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
+{
+    std::string book = dir.write("sr22.txt", undividedListing(4));
+    open(book);
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
+        auto& printers = child<QComboBox>(dialog, "Combo1_0");
+        auto& fonts = child<QComboBox>(dialog, "Combo1_1");
+        EXPECT_EQ(printers.currentText(), QStringLiteral("Office LaserJet"));
+        EXPECT_EQ(printers.count(), 2);
+        EXPECT_EQ(fonts.currentText(), QStringLiteral("Lucida Console"));
+        EXPECT_EQ(fonts.itemText(0) + fonts.itemText(2), QStringLiteral("Courier NewMS LineDraw"));
+        printers.setEditText(QStringLiteral("Plotter"));
+        fonts.setEditText(QStringLiteral("Courier New"));
+        click(dialog, "cmdDone");
+    });
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
+        EXPECT_EQ(child<QComboBox>(dialog, "Combo1_0").currentText(), QStringLiteral("Plotter"));
+        child<QComboBox>(dialog, "Combo1_0").setEditText(QStringLiteral("Nowhere"));
+        child<QComboBox>(dialog, "Combo1_1").setEditText(QStringLiteral("MS LineDraw"));
+        click(dialog, "cmdDone");
+    });
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) { click(dialog, "cmdCancel"); });
+    for (int i = 0; i < 3; ++i)
+        form1().cmdPreview_Click();
+    EXPECT_EQ(store.PrinterName, "Plotter");
+    EXPECT_EQ(store.ReportFontName, "MS LineDraw");
+    printWindow().viewprint_Click();
+    EXPECT_EQ(pdfPageCount(platform.outputOf(QStringLiteral("Plotter"))), 2);
+    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to Plotter printer."}));
+}
+
+class NoPrinter : public DisplayWindow
+{
+protected:
+    NoPrinter() : DisplayWindow(QStringList()) {}
+};
+
+// With no printer installed, pages are laid out on the reference page of 8 by 10.5 inches
+// and printed into a PDF file; Save as PDF does the same with a printer.
+TEST_F(NoPrinter, PrintingGoesIntoAPdfFile)
+{
+    open(dir.write("sr22.txt", undividedListing(7)));
+    EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
+    QString pdf = QString::fromStdString(dir.file("sr22.pdf"));
+    dialogs.saveAnswers = {pdf, std::nullopt, QString::fromStdString(dir.file("all"))};
+    printWindow().viewprint_Click();
+    printWindow().viewprint_Click();
+    printWindow().viewBackward_Click();
+    printWindow().savePdf_Click();
+    EXPECT_EQ(dialogs.fileDialogs.value(1), QStringLiteral("PDF File(*.pdf)|*.pdf | ") + pdf);
+    EXPECT_EQ(pdfPageCount(pdf.toStdString()), 3);
+    EXPECT_EQ(pdfPageCount(dir.file("all.pdf")), 3);
+    EXPECT_EQ(shown(), "1");
+    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to " + pdf + " printer."}));
+}
+
+} // namespace
+} // namespace quarrow::test
