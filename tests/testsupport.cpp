@@ -29,13 +29,27 @@ TempDir::~TempDir()
 
 std::string TempDir::file(const std::string& name) const
 {
-    return (m_path / name).string();
+    std::filesystem::path full = m_path / pathOf(name);
+    std::filesystem::create_directories(full.parent_path());
+    return nameOf(full);
 }
 
 std::string TempDir::write(const std::string& name, const std::string& bytes) const
 {
-    writeFile(m_path / name, bytes);
-    return file(name);
+    std::string full = file(name);
+    writeFile(pathOf(full), bytes);
+    return full;
+}
+
+std::filesystem::path pathOf(const std::string& name)
+{
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+std::string nameOf(const std::filesystem::path& path)
+{
+    std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
 }
 
 std::string readFile(const std::filesystem::path& path)

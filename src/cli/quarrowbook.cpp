@@ -112,10 +112,11 @@ bool buildBook(ReportStore& store, Messenger& messenger)
     return false;
 }
 
+// `text` is UTF-8.
 void appendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
-    for (char c : utf8FromWindows1252(text)) {
+    for (char c : text) {
         switch (c) {
         case '"':
             out += "\\\"";
@@ -142,7 +143,7 @@ void appendJsonList(std::string& out, const std::vector<std::string>& items)
     out += '[';
     for (std::size_t i = 0; i < items.size(); ++i) {
         out += i == 0 ? "\n    " : ",\n    ";
-        appendJsonString(out, items[i]);
+        appendJsonString(out, utf8FromWindows1252(items[i]));
     }
     out += items.empty() ? "]" : "\n  ]";
 }
@@ -158,17 +159,21 @@ void StreamMessenger::show(const std::string& text)
 std::string summaryJson(const ReportStore& store)
 {
     std::string out = "{\n";
+    // Book texts are Windows-1252, file names UTF-8.
     auto text = [&](const char* key, const std::string& value) {
         out += "  \"" + std::string(key) + "\": ";
         appendJsonString(out, value);
         out += ",\n";
     };
+    auto bookText = [&](const char* key, const std::string& value) {
+        text(key, utf8FromWindows1252(value));
+    };
     auto number = [&](const char* key, std::int32_t value) {
         out += "  \"" + std::string(key) + "\": " + std::to_string(value) + ",\n";
     };
-    text("RoadwayType", store.RoadwayType);
-    text("NumberFormat", store.NumberFormat);
-    text("NumberFormat2", store.NumberFormat2);
+    bookText("RoadwayType", store.RoadwayType);
+    bookText("NumberFormat", store.NumberFormat);
+    bookText("NumberFormat2", store.NumberFormat2);
     number("LastPage", store.LastPage);
     number("LastLeftPage", store.LastLeftPage);
     number("LastRightPage", store.LastRightPage);

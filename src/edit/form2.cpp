@@ -81,10 +81,13 @@ void Form2::openEditor()
     QString type = m_label4->text();
     if (type != QLatin1String("Undivided") && type != QLatin1String("Divided"))
         return;
+    // The side shown changes only with a station found on it.
+    std::string shownSide = store.CurrentSide;
     if (type == QLatin1String("Divided"))
         store.CurrentSide = std::string(trimBlanks(toBook(m_combo2->currentText())));
     std::int16_t page = 0;
     if (!searchBook(store, store.EditStation, page, m_program.messenger())) {
+        store.CurrentSide = shownSide;
         m_program.message(QStringLiteral("Station ") + fromBook(store.EditStation) +
                               QStringLiteral(" is not in this book."),
                           this);

@@ -19,8 +19,7 @@ frmStation::frmStation(Program& program) : m_program(program)
     addLabel(this, "Label2", QStringLiteral("Page #"), twips(1800, 240, 1095, 255));
     addLabel(this, "Label3", QStringLiteral("Station"), twips(3720, 240, 1095, 255));
     m_combo1 = addEditableCombo(this, "Combo1", twips(1080, 600, 3975, 315));
-    // The items are columns of 15 places: a fixed-pitch font keeps them under their headings.
-    m_combo1->setFont(QFont(QStringLiteral("Courier New")));
+    useFixedPitchFont(m_combo1);
     QPushButton* find =
         addButton(this, "Command1", QStringLiteral("Find"), twips(2040, 1200, 1095, 375));
     connect(find, &QPushButton::clicked, this, &frmStation::Command1_Click);
@@ -41,6 +40,9 @@ void frmStation::goToStation(const std::string& side)
     if (!side.empty())
         m_program.store().CurrentSide = side;
     m_combo1->setEditText(m_combo1->itemText(0));
+    // Shown again after a Find, the dialog would keep the focus on Find: typing goes to the
+    // station box.
+    m_combo1->setFocus();
     exec();
 }
 

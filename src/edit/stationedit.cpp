@@ -21,9 +21,14 @@ std::string columnText(const CellTable<Columns>& cells, int block, int column)
     return text;
 }
 
-std::array<std::string, 7> boxLines(EditTable table, std::size_t box, std::string_view text)
+bool isCentreBox(EditTable table, std::size_t box)
 {
-    if (table == EditTable::Stake && box == kStakeCentreBox)
+    return table == EditTable::Stake && box == kStakeCentreBox;
+}
+
+std::vector<std::string> boxLines(EditTable table, std::size_t box, std::string_view text)
+{
+    if (isCentreBox(table, box))
         return {std::string(text)};
     return readBoxLines(text);
 }
@@ -35,10 +40,14 @@ void writeColumns(CellTable<Columns>& cells, int block, EditTable table,
     for (std::size_t box = 0; box < boxes.size() && box < Columns; ++box) {
         auto lines = boxLines(table, box, boxes[box]);
         int column = static_cast<int>(box);
+        int shown = isCentreBox(table, box) ? 1 : kShownLines;
         for (int line = 0; line < CellTable<Columns>::kLines; ++line) {
-            bool keptStation = table == EditTable::Hub && column == 0 && line == 0;
-            if (!keptStation)
-                cells.set(block, column, line, std::string(trimBlanks(lines[line])));
+            auto at = static_cast<std::size_t>(line);
+            std::string text(trimBlanks(at < lines.size() ? lines[at] : std::string()));
+            bool kept = (table == EditTable::Hub && column == 0 && line == 0) ||
+                        (line >= shown && text.empty());
+            if (!kept)
+                cells.set(block, column, line, std::move(text));
         }
     }
 }
@@ -64,22 +73,15 @@ std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable
     return boxes;
 }
 
-std::array<std::string, 7> readBoxLines(std::string_view text)
+std::vector<std::string> readBoxLines(std::string_view text)
 {
-    std::array<std::string, 7> lines;
+    std::vector<std::string> lines;
     std::string_view rest = trimBlanks(text);
-    if (!contains(rest, kLineEnd)) {
-        lines[0] = std::string(rest);
-        return lines;
-    }
-    for (auto& line : lines) {
+    while (!rest.empty() && lines.size() < StakeTable::kLines) {
         auto end = rest.find(kLineEnd);
-        if (end == std::string_view::npos) {
-            line = std::string(rest);
-            break;
-        }
-        line = std::string(rest.substr(0, end));
-        rest.remove_prefix(end + kLineEnd.size());
+        lines.emplace_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{}
+                                             : rest.substr(end + kLineEnd.size());
     }
     return lines;
 }

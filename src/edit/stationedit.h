@@ -2,7 +2,6 @@
 
 #include "store/reportstore.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,18 +23,20 @@ enum class EditTable { Stake, Hub };
 std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable table,
                                              std::int32_t page);
 
-// The seven lines a box gives back: its text trimmed, cut at CR LF; lines beyond the
-// seventh are dropped, and lines the box does not give are empty.
-std::array<std::string, 7> readBoxLines(std::string_view text);
+// The lines a box gives back, seven at most: its text trimmed, cut at CR LF; an empty text
+// gives none.
+std::vector<std::string> readBoxLines(std::string_view text);
 
 // Why the report file could not keep the boxes' texts, or nothing when it can: its cells are
 // separated by commas and its lines by line ends, and it finds each block by the "+" of the
 // block's station.
 std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes);
 
-// Writes the boxes into block BlockIndex of page CurrentPage of the current book, every line
-// of the editor's columns trimmed (the hub table's station cell keeps its text), and marks
-// the book as holding corrections not yet saved (ReportState 2, UnsavedCorrections).
+// Writes the boxes into block BlockIndex of page CurrentPage of the current book, each line
+// trimmed, and marks the book as holding corrections not yet saved (ReportState 2,
+// UnsavedCorrections). A line a box shows and no longer holds is emptied; a line it does not
+// show (line 6 of every column, lines 1 to 6 of the C.L. column) keeps its text unless one
+// was typed there, and the hub table's station cell keeps its text.
 void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std::string>& boxes);
 
 } // namespace quarrow

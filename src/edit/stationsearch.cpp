@@ -3,6 +3,7 @@
 #include "main/inputdriver.h"
 #include "store/runerror.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -24,6 +25,8 @@ std::optional<StationPlace> searchPages(const PageArray& pages, std::int32_t las
                                         std::string_view station, Messenger& messenger)
 {
     double wanted = ConvertInDouble(station, messenger);
+    if (std::isnan(wanted))
+        return std::nullopt;
     for (std::int32_t page = 0; page <= lastPage; ++page) {
         for (std::int32_t block = 0; block <= 2; ++block) {
             if (ConvertInDouble(pages.read(page).StakeCells.at(block, 0, 0), messenger) == wanted)

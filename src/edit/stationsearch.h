@@ -11,7 +11,7 @@ namespace quarrow {
 // Finds the first block, in page order and from block 0 to block 2, whose station has the
 // number of `station`: 3+25, 3+25.0 and 325 are one station; an empty cell and the "+" of
 // an empty block count as 0; block 3 is never searched. Texts that are no station are
-// reported through the messenger and count as 0.
+// reported through the messenger and match nothing.
 //
 // On a match `page` is set to the page (0-based) and BlockIndex to the block, and true is
 // returned; otherwise both are left as they were.

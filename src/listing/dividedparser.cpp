@@ -3,6 +3,7 @@
 #include "listing/listingline.h"
 #include "listing/listingparser.h"
 #include "listing/stakecolumn.h"
+#include "store/codepage.h"
 #include "store/pictureformat.h"
 #include "store/runerror.h"
 #include "store/textfile.h"
@@ -353,7 +354,8 @@ bool ParseDivided(ReportStore& store, Messenger& messenger)
         parser.run();
         return true;
     } catch (const RunError&) {
-        messenger.show(" There is something wrong at Sta. " + store.Parser.StationText);
+        messenger.show(" There is something wrong at Sta. " +
+                       utf8FromWindows1252(store.Parser.StationText));
         parser.keepBooksSoFar();
         return false;
     }

@@ -3,6 +3,7 @@
 #include "listing/listingline.h"
 #include "listing/listingparser.h"
 #include "listing/stakecolumn.h"
+#include "store/codepage.h"
 #include "store/pictureformat.h"
 #include "store/runerror.h"
 #include "store/textfile.h"
@@ -208,7 +209,8 @@ bool ParseUndivided(ReportStore& store, Messenger& messenger)
         parser.run();
         return true;
     } catch (const RunError&) {
-        messenger.show(" Please correct data input file at station: " + store.Parser.StationText);
+        messenger.show(" Please correct data input file at station: " +
+                       utf8FromWindows1252(store.Parser.StationText));
         parser.keepBookSoFar();
         return false;
     }

@@ -96,9 +96,14 @@ void Form1::txtControlNumber_LostFocus()
     m_program.store().ControlNumber = toBook(m_txtControlNumber->text());
 }
 
+// A long path is shown shortened in its middle, so that it stops short of File Browse; the
+// tooltip holds it whole.
 void Form1::setFileName(const QString& name)
 {
-    m_lblFilename->setText(name);
+    m_fileName = name;
+    int room = m_cmdBrowse->x() - m_lblFilename->x() - twips(120, 0, 0, 0).x();
+    m_lblFilename->setText(m_lblFilename->fontMetrics().elidedText(name, Qt::ElideMiddle, room));
+    m_lblFilename->setToolTip(name);
     m_lblFilename->adjustSize();
 }
 
@@ -121,7 +126,7 @@ bool Form1::isSaveDue() const
 {
     const ReportStore& store = m_program.store();
     return store.ReportState == 2 && store.InputError == 0 &&
-           !m_lblFilename->text().trimmed().isEmpty();
+           !m_fileName.trimmed().isEmpty();
 }
 
 void Form1::runSavePrompt()
@@ -159,7 +164,7 @@ void Form1::browse()
                                                 "Quarrow Report File(*.stk)|*.stk"),
                                  dialog);
     QString name = dialog.fileName.trimmed();
-    m_program.store().InputFileName = toBook(name);
+    m_program.store().InputFileName = name.toStdString();
     setFileName(name);
 }
 
@@ -188,9 +193,9 @@ bool Form1::openBook()
 {
     if (!checkNumbers())
         return false;
-    if (m_lblFilename->text().size() >= 2) {
+    if (m_fileName.size() >= 2) {
         ReportStore& store = m_program.store();
-        store.InputFileName = toBook(m_lblFilename->text().trimmed());
+        store.InputFileName = m_fileName.trimmed().toStdString();
         switch (inputKindOf(store.InputFileName)) {
         case InputKind::Report:
             return openReport();

@@ -54,6 +54,7 @@ private:
     QPushButton* m_command1;
     QPushButton* m_cmdPreview;
     QPushButton* m_cmdClose;
+    QString m_fileName; // the file chosen, which lblFilename shows
     bool m_ending = false;
 };
 

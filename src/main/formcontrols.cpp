@@ -1,6 +1,8 @@
 #include "main/formcontrols.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +57,14 @@ QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place)
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     return box;
+}
+
+void useFixedPitchFont(QComboBox* combo)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    combo->setFont(font);
+    // The list is a window of its own, which does not take the box's font.
+    combo->view()->setFont(font);
 }
 
 QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,

@@ -8,6 +8,7 @@
 #include "store/textops.h"
 
 #include <cmath>
+#include <limits>
 
 namespace quarrow {
 namespace {
@@ -107,7 +108,7 @@ double ConvertInDouble(std::string_view text, Messenger& messenger)
     } catch (const RunError& error) {
         messenger.show(std::string("Program Error: ") + error.what() +
                        " occured in ConvertInDouble");
-        return 0.0;
+        return std::numeric_limits<double>::quiet_NaN();
     }
 }
 

@@ -25,7 +25,7 @@ void GenerateOutputFilename(ReportStore& store, std::string_view path);
 
 // The number of a station text: "3+25" is 325, "0+2.5" is 2.5, "+5" is 5, "7+" is 700;
 // an empty text, an empty part and "." count as 0. A text that is no station is reported
-// and gives 0.
+// and gives NaN, which equals no station.
 double ConvertInDouble(std::string_view text, Messenger& messenger);
 
 // Reads the listing's first line, sets RoadwayType and NumberFormat and runs the parser

@@ -22,7 +22,8 @@ class Form6;
 class frmPrint;
 class frmStation;
 
-// Texts of the book are Windows-1252; the windows show Unicode.
+// Texts of the book are Windows-1252; the windows show Unicode. File names are not book
+// texts: the program holds them as UTF-8 (QString::toStdString, QString::fromStdString).
 QString fromBook(std::string_view text);
 std::string toBook(const QString& text);
 

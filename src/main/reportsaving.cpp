@@ -10,7 +10,7 @@ bool askReportFileName(Program& program, QWidget* parent)
 {
     FileDialogState dialog;
     while (dialog.fileName.trimmed().isEmpty()) {
-        dialog.fileName = fromBook(program.store().ReportFileName);
+        dialog.fileName = QString::fromStdString(program.store().ReportFileName);
         if (!program.dialogs().saveFile(parent, QStringLiteral("Quarrow ReportFile(*.stk)|*.stk"),
                                         QStringLiteral("stk"), dialog))
             return false;
@@ -22,7 +22,7 @@ bool askReportFileName(Program& program, QWidget* parent)
                                         QStringLiteral("Overwrite report file")))
             dialog.fileName.clear();
     }
-    program.store().ReportFileName = toBook(dialog.fileName.trimmed());
+    program.store().ReportFileName = dialog.fileName.trimmed().toStdString();
     return true;
 }
 

@@ -29,8 +29,7 @@ Form6::Form6(Program& program) : m_program(program)
     m_combo1 = new QComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setGeometry(twips(120, 720, 4575, 315));
-    // The items are columns of 15 places: a fixed-pitch font keeps them under their headings.
-    m_combo1->setFont(QFont(QStringLiteral("Courier New")));
+    useFixedPitchFont(m_combo1);
     connect(m_combo1, &QComboBox::activated, this, &Form6::Combo1_Click);
     takeBook();
 }

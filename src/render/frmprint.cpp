@@ -13,8 +13,14 @@
 
 #include <QMenuBar>
 #include <QPainter>
+#include <QFile>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 #include <sstream>
 
 namespace quarrow {
@@ -93,22 +99,41 @@ void frmPrint::buildMenus()
     connect(m_viewEnd, &QAction::triggered, this, &frmPrint::viewEnd_Click);
 }
 
-// The window takes the size of the printer's printable area, and offers the station
-// search of the roadway type shown.
 void frmPrint::Form_Load()
 {
     m_program.trap("Program Error : ", " occured in form load", [this] {
-        ReportStore& store = m_program.store();
         m_program.renderer().refreshPageMetrics();
-        resize(static_cast<int>(store.PrintWidthChars * 120 / kTwipsPerPixel),
-               static_cast<int>(store.PrintHeightLines * 240 / kTwipsPerPixel));
-        if (store.RoadwayType == "Undivided" || store.RoadwayType == "Divided") {
-            bool divided = store.RoadwayType == "Divided";
-            m_mnuGoToStation->setVisible(!divided);
-            m_mnuStationLeft->setVisible(divided);
-            m_mnuStationRight->setVisible(divided);
-        }
+        fitToScreen();
+        showSearchMenus();
     });
+}
+
+// The window takes the size of the printer's printable area or, where that would not fit
+// the screen, the largest size of the same shape that does.
+void frmPrint::fitToScreen()
+{
+    const ReportStore& store = m_program.store();
+    QSizeF page(store.PrintWidthChars * 120 / kTwipsPerPixel,
+                store.PrintHeightLines * 240 / kTwipsPerPixel);
+    // The frame is known once the window is shown; until then, allow for a title bar.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    QSizeF room = screen()->availableGeometry().size();
+    double shrink = std::min({1.0, room.width() / page.width(), room.height() / page.height()});
+    resize((page * shrink).toSize() - frame);
+}
+
+// The station search offered is that of the roadway type shown.
+void frmPrint::showSearchMenus()
+{
+    const ReportStore& store = m_program.store();
+    if (store.RoadwayType == "Undivided" || store.RoadwayType == "Divided") {
+        bool divided = store.RoadwayType == "Divided";
+        m_mnuGoToStation->setVisible(!divided);
+        m_mnuStationLeft->setVisible(divided);
+        m_mnuStationRight->setVisible(divided);
+    }
 }
 
 // The page fits the window's narrower direction with a margin of 300 twips on each side
@@ -131,8 +156,11 @@ void frmPrint::redraw()
     m_program.renderer().ImpPrintRDSForm(surface, 50);
 }
 
+// The window may have been closed by its frame, which hides it: the book it shows now may be
+// of another roadway type.
 void frmPrint::Preview()
 {
+    showSearchMenus();
     if (isVisible())
         return;
     show();
@@ -187,7 +215,9 @@ void frmPrint::moveBackward()
 
 void frmPrint::viewprint_Click()
 {
-    printPages([](BookPrinter& printer, DrawingSurface& surface) { printer.printAll(surface); });
+    printPages([](BookPrinter& printer, DrawingSurface& surface) {
+        return printer.printAll(surface);
+    });
 }
 
 void frmPrint::PrnSelPages_Click()
@@ -196,12 +226,13 @@ void frmPrint::PrnSelPages_Click()
     if (!range)
         return;
     printPages([&range](BookPrinter& printer, DrawingSurface& surface) {
-        printer.printPages(surface, range->from, range->to, range->side);
+        return printer.printPages(surface, range->from, range->to, range->side);
     });
 }
 
-// Prints as one job on the current printer; with no printer installed, into a PDF file.
-void frmPrint::printPages(const std::function<void(BookPrinter&, DrawingSurface&)>& pages)
+// Prints as one job on the current printer; with no printer installed, into a PDF file. A
+// job cancelled from its progress dialog is killed: nothing of it is printed or kept.
+void frmPrint::printPages(const std::function<bool(BookPrinter&, DrawingSurface&)>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
         QPrinter* printer = m_program.printer().printer();
@@ -217,8 +248,16 @@ void frmPrint::printPages(const std::function<void(BookPrinter&, DrawingSurface&
         if (!painter.begin(printer))
             fail(errors::kPrinterError);
         QtPainterSurface surface(painter, SurfaceKind::Printer);
-        BookPrinter bookPrinter(m_program.store(), m_program.renderer(), m_program.messenger());
-        pages(bookPrinter, surface);
+        auto progress = makeProgressDialog();
+        BookPrinter bookPrinter(m_program.store(), m_program.renderer(), m_program.messenger(),
+                                progressIn(*progress));
+        if (!pages(bookPrinter, surface)) {
+            printer->abort();
+            painter.end();
+            if (!printer->outputFileName().isEmpty())
+                QFile::remove(printer->outputFileName());
+            return;
+        }
         painter.end();
         QString device = pdf ? pdfName : fromBook(m_program.store().PrinterName);
         m_program.message(QStringLiteral("Pages have been sent to ") + device +
@@ -227,9 +266,31 @@ void frmPrint::printPages(const std::function<void(BookPrinter&, DrawingSurface&
     });
 }
 
+// Long printing shows its progress, with Cancel, once it has taken half a second.
+std::unique_ptr<QProgressDialog> frmPrint::makeProgressDialog()
+{
+    auto dialog = std::make_unique<QProgressDialog>(QStringLiteral("Printing the book..."),
+                                                    QStringLiteral("Cancel"), 0, 1, this);
+    dialog->setObjectName(QStringLiteral("printProgress"));
+    dialog->setWindowTitle(kProgramTitle);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(500);
+    dialog->setAutoReset(false);
+    return dialog;
+}
+
+PrintProgress frmPrint::progressIn(QProgressDialog& dialog)
+{
+    return [&dialog](std::int64_t printed, std::int64_t total) {
+        dialog.setMaximum(static_cast<int>(total));
+        dialog.setValue(static_cast<int>(printed));
+        return !dialog.wasCanceled();
+    };
+}
+
 std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
 {
-    FileDialogState dialog{fromBook(m_program.store().ReportFileName), {}};
+    FileDialogState dialog{QString::fromStdString(m_program.store().ReportFileName), {}};
     dialog.fileName.replace(
         QRegularExpression(QStringLiteral("\\.stk$"), QRegularExpression::CaseInsensitiveOption),
         QStringLiteral(".pdf"));
@@ -246,14 +307,15 @@ std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
 
 void frmPrint::savePdf_Click()
 {
-    FileDialogState dialog{fromBook(m_program.store().ReportFileName), {}};
+    FileDialogState dialog{QString::fromStdString(m_program.store().ReportFileName), {}};
     if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
                                       QStringLiteral("pdf"), dialog))
         return;
     ReportStore& store = m_program.store();
     auto page = std::pair(store.CurrentPage, store.CurrentSide);
-    printBookToPdf(store, toBook(dialog.fileName), m_program.messenger(),
-                   m_program.renderer().dateSource());
+    auto progress = makeProgressDialog();
+    printBookToPdf(store, dialog.fileName.toStdString(), m_program.messenger(),
+                   m_program.renderer().dateSource(), progressIn(*progress));
     std::tie(store.CurrentPage, store.CurrentSide) = page;
 }
 

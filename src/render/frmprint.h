@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/bookprinter.h"
+
 #include <functional>
 #include <memory>
 #include <QMainWindow>
@@ -7,11 +9,10 @@
 class QAction;
 class QMenu;
 class QPrinter;
+class QProgressDialog;
 
 namespace quarrow {
 
-class BookPrinter;
-class DrawingSurface;
 class PageView;
 class Program;
 
@@ -42,12 +43,16 @@ public:
 
 private:
     void Form_Load();
+    void fitToScreen();
+    void showSearchMenus();
     void buildMenus();
     void updateDrawScale();
     void moveForward();
     void moveBackward();
     void saveReport();
-    void printPages(const std::function<void(BookPrinter&, DrawingSurface&)>& pages);
+    void printPages(const std::function<bool(BookPrinter&, DrawingSurface&)>& pages);
+    std::unique_ptr<QProgressDialog> makeProgressDialog();
+    static PrintProgress progressIn(QProgressDialog& dialog);
     std::unique_ptr<QPrinter> pdfPrinter(QString& fileName);
 
     Program& m_program;

@@ -11,13 +11,6 @@
 #include <QTimer>
 
 namespace quarrow {
-namespace {
-
-// The only fonts a book is drawn in: each keeps the columns of the page aligned.
-const QStringList kReportFonts = {QStringLiteral("MS LineDraw"), QStringLiteral("Lucida Console"),
-                                  QStringLiteral("Courier New")};
-
-} // namespace
 
 frmSystem::frmSystem(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
 {
@@ -39,8 +32,9 @@ frmSystem::frmSystem(Program& program, QWidget* parent) : QDialog(parent), m_pro
     setTabOrder(m_printers, m_fonts);
     setTabOrder(m_fonts, m_cmdDone);
     setTabOrder(m_cmdDone, m_cmdCancel);
-    m_printers->lineEdit()->installEventFilter(this);
-    m_fonts->lineEdit()->installEventFilter(this);
+    // Keys typed into a combo box reach the box itself first, not its line edit.
+    m_printers->installEventFilter(this);
+    m_fonts->installEventFilter(this);
     connect(m_cmdDone, &QPushButton::clicked, this, &frmSystem::cmdDone_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmSystem::cmdCancel_Click);
     Form_Load();
@@ -64,7 +58,7 @@ void frmSystem::listFonts()
 {
     QStringList found;
     for (const QString& family : m_program.printer().platform().fontFamilies()) {
-        if (kReportFonts.contains(family))
+        if (reportFontNames().contains(family))
             found << family;
     }
     m_fonts->addItems(found);
@@ -90,12 +84,32 @@ void frmSystem::cmdCancel_Click()
     reject();
 }
 
-// Any key in a box moves on to the next control once the key has been taken.
+namespace {
+
+// The keys that count as a key press in the boxes: those that type or edit (letters, digits,
+// Enter, Backspace, Escape), not Shift, Tab or the arrows.
+bool isTypingKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return !key.text().isEmpty() && key.text().at(0).isPrint();
+    }
+}
+
+} // namespace
+
+// A key pressed in a box moves on to the next control once the box has taken it.
 bool frmSystem::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        QWidget* next = watched == m_printers->lineEdit() ? static_cast<QWidget*>(m_fonts)
-                                                          : static_cast<QWidget*>(m_cmdDone);
+    bool box = watched == m_printers || watched == m_fonts;
+    if (box && event->type() == QEvent::KeyPress && isTypingKey(*static_cast<QKeyEvent*>(event))) {
+        QWidget* next = watched == m_printers ? static_cast<QWidget*>(m_fonts)
+                                              : static_cast<QWidget*>(m_cmdDone);
         QTimer::singleShot(0, next, [next] { next->setFocus(); });
     }
     return QDialog::eventFilter(watched, event);

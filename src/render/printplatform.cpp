@@ -1,10 +1,20 @@
 #include "render/printplatform.h"
 
+#include "render/qtpaintersurface.h"
+
 #include <QFontDatabase>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace quarrow {
+
+const QStringList& reportFontNames()
+{
+    static const QStringList names = {QStringLiteral("MS LineDraw"),
+                                      QStringLiteral("Lucida Console"),
+                                      QStringLiteral("Courier New")};
+    return names;
+}
 
 QStringList QtPrintPlatform::printerNames() const
 {
@@ -26,7 +36,14 @@ std::unique_ptr<QPrinter> QtPrintPlatform::openPrinter(const QString& name) cons
 
 QStringList QtPrintPlatform::fontFamilies() const
 {
-    return QFontDatabase::families();
+    QStringList families = QFontDatabase::families();
+#ifndef Q_OS_WIN
+    for (const QString& name : reportFontNames()) {
+        if (!families.contains(name) && drawsWithFixedPitchFont(name))
+            families << name;
+    }
+#endif
+    return families;
 }
 
 } // namespace quarrow

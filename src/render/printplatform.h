@@ -7,6 +7,10 @@ class QPrinter;
 
 namespace quarrow {
 
+// The only fonts a book is drawn in, in the order they are named: each keeps the columns of
+// the page aligned.
+const QStringList& reportFontNames();
+
 // The installed printers and screen fonts, as the platform lists them. The desktop program
 // asks Qt; tests supply their own.
 class PrintPlatform
@@ -22,7 +26,9 @@ public:
     virtual QStringList fontFamilies() const = 0;
 };
 
-// QPrinterInfo and QFontDatabase.
+// QPrinterInfo and QFontDatabase. Outside Windows the report fonts are seldom installed by
+// their names, though the system draws some of them with a metric-compatible fixed-pitch
+// font ("Courier New" with Liberation Mono): such names follow the installed fonts.
 class QtPrintPlatform : public PrintPlatform
 {
 public:

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -22,10 +23,17 @@ const QString kCourierNew = QStringLiteral("Courier New");
 
 bool isInstalledFont(const QString& family)
 {
-    return family == kCourierNew || (!family.isEmpty() && QFontDatabase::hasFamily(family));
+    return family == kCourierNew ||
+           (!family.isEmpty() &&
+            (QFontDatabase::hasFamily(family) || drawsWithFixedPitchFont(family)));
 }
 
 } // namespace
+
+bool drawsWithFixedPitchFont(const QString& family)
+{
+    return QFontInfo(QFont(family)).fixedPitch();
+}
 
 QtPainterSurface::QtPainterSurface(QPainter& painter, SurfaceKind kind)
     : m_painter(painter), m_kind(kind)

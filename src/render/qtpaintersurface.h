@@ -14,8 +14,13 @@ namespace quarrow {
 // for the surface's whole life.
 //
 // Fonts are asked for by family name; a name that no installed font has is refused with
-// "Invalid property value", except "Courier New", which fontconfig resolves to a
-// metric-compatible font (Liberation Mono) where the family itself is not installed.
+// "Invalid property value", unless the system draws it with a fixed-pitch font of another
+// name (fontconfig draws "Courier New" with Liberation Mono). "Courier New", the fallback,
+// is never refused.
+// True when the system draws the family with a fixed-pitch font, though perhaps of another
+// name. Needs a Qt GUI application.
+bool drawsWithFixedPitchFont(const QString& family);
+
 class QtPainterSurface : public DrawingSurface
 {
 public:

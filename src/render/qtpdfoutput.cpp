@@ -41,9 +41,9 @@ QPageLayout referencePageLayout()
 }
 
 bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
-                    const DateSource& today)
+                    const DateSource& today, const PrintProgress& progress)
 {
-    QSaveFile file(QFile::decodeName(path.c_str()));
+    QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         return reportFailure(messenger, path, file.errorString());
     QPdfWriter writer(&file);
@@ -56,8 +56,12 @@ bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& mess
     QtPainterSurface surface(painter, SurfaceKind::Printer);
     QtPrinterMetrics metrics(&writer);
     PepPrint renderer(store, messenger, metrics, today);
-    BookPrinter(store, renderer, messenger).printAll(surface);
+    bool complete = BookPrinter(store, renderer, messenger, progress).printAll(surface);
     painter.end();
+    if (!complete) {
+        file.cancelWriting();
+        return false;
+    }
 
     if (!file.commit())
         return reportFailure(messenger, path, file.errorString());

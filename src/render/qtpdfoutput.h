@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/quarrowbook.h"
+#include "render/bookprinter.h"
 #include "render/pepprint.h"
 #include "store/messenger.h"
 
@@ -18,9 +19,10 @@ QPageLayout referencePageLayout();
 // left pages and then the right pages. A file already at `path` is replaced only once the
 // new one is complete. Returns false, after telling the messenger, when the file could not
 // be written; the renderer's own messages go to the messenger too. Printing leaves
-// CurrentPage (and CurrentSide) at the last page printed. Needs a Qt GUI application.
+// CurrentPage (and CurrentSide) at the last page printed. A job that `progress` stops
+// writes nothing and says nothing, and also returns false. Needs a Qt GUI application.
 bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
-                    const DateSource& today);
+                    const DateSource& today, const PrintProgress& progress = {});
 
 // Prints a whole book into a PDF file through the page renderer, exactly as the printer
 // prints it: one PDF page per book page (the undivided book, or the left pages and then the

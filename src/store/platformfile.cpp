@@ -13,16 +13,14 @@ namespace quarrow {
 
 namespace {
 
-constexpr UINT kWindows1252 = 1252;
-
 std::wstring wideName(const std::string& name)
 {
     if (name.empty())
         return {};
     int size = static_cast<int>(name.size());
-    int wideSize = MultiByteToWideChar(kWindows1252, 0, name.data(), size, nullptr, 0);
+    int wideSize = MultiByteToWideChar(CP_UTF8, 0, name.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
-    MultiByteToWideChar(kWindows1252, 0, name.data(), size, wide.data(), wideSize);
+    MultiByteToWideChar(CP_UTF8, 0, name.data(), size, wide.data(), wideSize);
     return wide;
 }
 
@@ -55,9 +53,9 @@ std::vector<std::string> commandLineArguments(int, char**)
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 1; i < count; ++i) {
-        int size = WideCharToMultiByte(kWindows1252, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
         std::string argument(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-        WideCharToMultiByte(kWindows1252, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
         arguments.push_back(std::move(argument));
     }
     LocalFree(wide);

@@ -8,10 +8,10 @@
 namespace quarrow {
 
 // The one place where a file name meets the operating system. The program holds names as
-// Windows-1252 bytes. POSIX systems take those bytes as they are. Windows takes them as
-// UTF-16: the narrow calls there would read the bytes in the machine's own code page (and
-// the MinGW runtime's std::filesystem::path in yet another way), so a name such as "€.stk"
-// would not name the file the user chose.
+// UTF-8, whatever the code page of the files' contents. POSIX systems take those bytes as
+// they are. Windows takes them as UTF-16: the narrow calls there would read the bytes in
+// the machine's own code page (and the MinGW runtime's std::filesystem::path in yet another
+// way), so a name such as "Łódź.stk" would not name the file the user chose.
 
 // As std::fopen.
 std::FILE* openFile(const std::string& name, const char* mode);
@@ -26,8 +26,8 @@ bool replaceFile(const std::string& from, const std::string& to);
 // As std::remove.
 void removeFile(const std::string& name);
 
-// The program's arguments, without its own name, as Windows-1252 texts: on Windows they are
-// taken from the wide command line, since the narrow one is in the machine's code page.
+// The program's arguments, without its own name, as UTF-8 texts: on Windows they are taken
+// from the wide command line, since the narrow one is in the machine's code page.
 std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 } // namespace quarrow

@@ -33,12 +33,13 @@ struct Search
 };
 
 // A station is found by its number, in page order and from block 0 to block 2; the "+" of
-// an empty block counts as station 0.
+// an empty block counts as station 0, and a text that is no station matches nothing.
 TEST_F(StationBook, SearchFindsTheFirstBlockOfTheStationsNumber)
 {
     const Search rows[] = {
         {"", "10+00", true, 0, 2},    {"", "11+00", true, 0, 0},    {"", "1100", true, 0, 0},
         {"", "11+50", true, 1, 2},    {"", "0+00", true, 1, 0},     {"", "99+00", false, 7, 9},
+        {"", "abc", false, 7, 9},
         {"left", "10+50", true, 0, 1}, {"right", "11+50", true, 1, 2}, {"right", "99+00", false, 7, 3},
     };
     for (const Search& row : rows) {
@@ -52,7 +53,8 @@ TEST_F(StationBook, SearchFindsTheFirstBlockOfTheStationsNumber)
         EXPECT_EQ(page, row.page);
         EXPECT_EQ(store.BlockIndex, row.block);
     }
-    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_EQ(messenger.messages,
+              std::vector<std::string>{"Program Error: Type mismatch occured in ConvertInDouble"});
 }
 
 TEST_F(StationBook, EditorsShowTheBlockAndWriteItBackTrimmed)

@@ -3,7 +3,9 @@
 #include "edit/frmstation.h"
 #include "render/pageview.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -15,10 +17,11 @@ class StationDialogs : public DesktopTest
 protected:
     void trigger(const char* item) { printWindow().findChild<QAction*>(item)->trigger(); }
 
-    // Go To with a station typed into the find dialog.
+    // Go To with a station typed into the find dialog, which opens with the focus in its box.
     void find(const char* menuItem, const QString& text)
     {
         modals.then(QStringLiteral("frmStation"), [text](QDialog& dialog) {
+            EXPECT_EQ(dialog.focusWidget(), &child(dialog, "Combo1"));
             child<QComboBox>(dialog, "Combo1").setEditText(text);
             click(dialog, "Command1");
             if (dialog.isVisible())
@@ -32,7 +35,9 @@ protected:
               std::function<void(QDialog&)> editor = {})
     {
         modals.then(QStringLiteral("Form2"), [=](QDialog& dialog) {
-            child<QComboBox>(dialog, "Combo4").setEditText(station);
+            auto& stations = child<QComboBox>(dialog, "Combo4");
+            EXPECT_EQ(stations.currentText(), stations.itemText(0));
+            stations.setEditText(station);
             child<QComboBox>(dialog, "Combo2").setEditText(side);
             child<QComboBox>(dialog, "Combo3").setEditText(process);
             click(dialog, "Command1_1");
@@ -56,6 +61,7 @@ TEST_F(StationDialogs, GoToShowsThePageOfTheStation)
     modals.then(QStringLiteral("frmStation"), [](QDialog& dialog) {
         auto& stations = child<QComboBox>(dialog, "Combo1");
         EXPECT_EQ(stations.count(), 9);
+        EXPECT_TRUE(QFontInfo(stations.view()->font()).fixedPitch());
         EXPECT_EQ(stations.currentText(), QStringLiteral("              1          10+00"));
         stations.setEditText(stations.itemText(7));
         click(dialog, "Command1");
@@ -65,6 +71,7 @@ TEST_F(StationDialogs, GoToShowsThePageOfTheStation)
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"mnuGoToStation", "1 13+00", "2"},
         {"mnuGoToStation", "3 99+00", "0"},
+        {"mnuGoToStation", "1 abc", "0Program Error: Type mismatch occured in ConvertInDouble"},
         {"mnuGoToStation", "10+50", "1 Program Error : Invalid procedure call or argument"},
     };
     for (auto [menu, text, expected] : rows) {
@@ -131,9 +138,13 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
         click(e, "Command1_1");
     });
     edit(QStringLiteral("50+00"), QStringLiteral("left"), QStringLiteral("Edit"));
+    edit(QStringLiteral("abc"), QStringLiteral("left"), QStringLiteral("Edit"));
     EXPECT_EQ(store.UndividedPages.read(0), before);
-    ASSERT_EQ(dialogs.messages.size(), 3);
-    EXPECT_EQ(dialogs.messages[2], QStringLiteral("Station 50+00 is not in this book."));
+    ASSERT_EQ(dialogs.messages.size(), 5);
+    EXPECT_EQ(dialogs.messages.mid(2),
+              QStringList({"Station 50+00 is not in this book.",
+                           "Program Error: Type mismatch occured in ConvertInDouble",
+                           "Station abc is not in this book."}));
     EXPECT_EQ(store.ReportState, 2);
 }
 
@@ -142,6 +153,13 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
 TEST_F(StationDialogs, CorrectionsSurviveSavingAndReopening)
 {
     open(dir.write("us97.txt", dividedListing(4)));
+    edit(QStringLiteral("10+50"), QStringLiteral("right"), QStringLiteral("Edit"),
+         [](QDialog& e) { click(e, "Command1_0"); });
+    EXPECT_EQ(store.RightPages.read(0).StakeCells.at(1, 0, 6), "@2.400  @12.000")
+        << "line 6, which the editor does not show, is kept";
+    printWindow().viewBackward_Click();
+    edit(QStringLiteral("99+00"), QStringLiteral("right"), QStringLiteral("Edit"));
+    EXPECT_EQ(shown(), "left1");
     std::string saved = dir.file("us97-corrected.stk");
     dialogs.saveAnswers = {QString::fromStdString(saved)};
     printWindow().mnuSaveRpt_Click();

@@ -6,13 +6,14 @@
 namespace quarrow::test {
 namespace {
 
+// The files of these flows lie in a folder whose name holds letters beyond ASCII.
 class MainWindow : public DesktopTest
 {
 protected:
+    std::string file(const std::string& name) { return dir.file("données/Łódź/" + name); }
     std::string listing(const std::string& name, const std::string& text)
     {
-        std::filesystem::create_directories(std::filesystem::path(dir.file(name)).parent_path());
-        return dir.write(name, text);
+        return dir.write("données/Łódź/" + name, text);
     }
 };
 
@@ -125,10 +126,10 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         std::string inputAfter;
     };
     const Opened rows[] = {
-        {listing("sr22.txt", undividedListing(4)), "Undivided", dir.file("sr22.stk")},
-        {listing("us97.txt", dividedListing(4)), "Divided", dir.file("us97.stk")},
+        {listing("sr22.txt", undividedListing(4)), "Undivided", file("sr22.stk")},
+        {listing("us97.txt", dividedListing(4)), "Divided", file("us97.stk")},
         {sampleFile("us97-divided.stk").string(), "Divided", sampleFile("us97-divided.stk").string()},
-        {listing("jobs.stk/sr22.txt", undividedListing(4)), "Undivided", dir.file("jobs.stk/sr22.stk")},
+        {listing("jobs.stk/sr22.txt", undividedListing(4)), "Undivided", file("jobs.stk/sr22.stk")},
     };
     for (const Opened& row : rows) {
         SCOPED_TRACE(row.file);
@@ -140,6 +141,9 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         EXPECT_EQ(store.ReportState, 2);
         ASSERT_TRUE(program.isPrintWindowLoaded());
         EXPECT_TRUE(printWindow().isVisible());
+        auto& label = child<QLabel>(form1(), "lblFilename");
+        EXPECT_EQ(label.toolTip().toStdString(), row.file);
+        EXPECT_LT(label.geometry().right(), child(form1(), "cmdBrowse").x());
     }
     EXPECT_EQ(modals.shown, QStringList(4, QStringLiteral("frmSystem")));
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -155,10 +159,10 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
         std::string savedAs; // empty: nothing written
     };
     std::string book = listing("sr22.txt", undividedListing(4));
-    std::string existing = dir.write("old.stk", "old");
-    const QString other = QString::fromStdString(dir.file("other"));
+    std::string existing = listing("old.stk", "old");
+    const QString other = QString::fromStdString(file("other"));
     const Prompt rows[] = {
-        {{true}, {QString::fromStdString(dir.file("sr22.stk"))}, "sr22.stk"},
+        {{true}, {QString::fromStdString(file("sr22.stk"))}, "sr22.stk"},
         {{false, false}, {}, ""},
         {{false, true}, {other}, "other.stk"},
         {{true, false}, {QString::fromStdString(existing), other}, "other.stk"},
@@ -166,13 +170,13 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
         {{true}, {std::nullopt}, ""},
     };
     auto saved = [&](const char* name) {
-        return std::filesystem::exists(dir.file(name)) && readFile(dir.file(name)) != "old";
+        return std::filesystem::exists(pathOf(file(name))) && readFile(pathOf(file(name))) != "old";
     };
     open(book);
     for (const Prompt& row : rows) {
         for (const char* name : {"sr22.stk", "other.stk"})
-            std::filesystem::remove(dir.file(name));
-        dir.write("old.stk", "old");
+            std::filesystem::remove(pathOf(file(name)));
+        writeFile(pathOf(existing), "old");
         dialogs.answers = row.answers;
         dialogs.saveAnswers = row.saveAnswers;
         browse(book);

@@ -1,4 +1,5 @@
 #include "main/inputdriver.h"
+#include "store/reportfile.h"
 #include "store/reportstore.h"
 #include "testsupport.h"
 
@@ -45,19 +46,27 @@ TEST(GenerateOutputFilename, ReplacesTheExtensionOfTheFileName)
     }
 }
 
-// A divided listing makes its two work files beside it; a file of such a name keeps what it
-// held, as the user may have kept something of their own there.
-TEST(GpkQuarrow, ADividedListingMakesItsWorkFilesAndKeepsExistingOnes)
+// A listing in a folder whose name holds letters beyond ASCII gives its report and work
+// files beside it; a work file of such a name keeps what it held, as the user may have kept
+// something of their own there. The report reads back from its name.
+TEST(GpkQuarrow, NamesBeyondAsciiGiveTheirFilesBesideTheListing)
 {
     TempDir dir;
+    std::string base = dir.file("données/Łódź/Straße €");
+    writeFile(pathOf(base + ".tx1"), "old");
     ReportStore store;
     RecordingMessenger messenger;
-    dir.write("us97.tx1", "old");
-    store.InputFileName = dir.write("us97.txt", dividedListing(2));
+    store.InputFileName = dir.write("données/Łódź/Straße €.txt", dividedListing(2));
     ASSERT_EQ(GpkQuarrow(store, messenger), 0);
-    EXPECT_EQ(readFile(dir.file("us97.tx1")), "old");
-    EXPECT_EQ(readFile(dir.file("us97.tx2")), "");
-    EXPECT_EQ(store.InputFileName, dir.file("us97.stk"));
+    EXPECT_EQ(store.InputFileName, base + ".stk");
+    ASSERT_TRUE(writeReport(store, messenger));
+    EXPECT_EQ(readFile(pathOf(base + ".tx1")), "old");
+    EXPECT_EQ(readFile(pathOf(base + ".tx2")), "");
+    ReportStore reread;
+    reread.InputFileName = store.ReportFileName;
+    EXPECT_TRUE(ReadReportFile(reread, messenger));
+    EXPECT_EQ(reread.StationItems.size(), 2 * store.StationItems.size());
+    EXPECT_TRUE(messenger.messages.empty());
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 #include "render/form5.h"
 #include "render/frmsystem.h"
 #include "render/pageview.h"
+#include "render/printplatform.h"
 
 #include <filesystem>
 #include <QAction>
+#include <QScreen>
+#include <QTest>
 
 namespace quarrow::test {
 namespace {
@@ -17,11 +20,17 @@ protected:
     std::string printed() const { return platform.outputOf(QStringLiteral("Office LaserJet")); }
 };
 
+// The window takes the printable area's shape, within the screen, and the page fits it.
 // Paging runs from the left book into the right book and back, stopping at either end; each
-// page is drawn anew. The Go To menu offers the search of the book shown.
+// page is drawn anew. The Go To menu offers the search of the book shown, also after the
+// window was closed by its frame.
 TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
 {
     open(dir.write("us97.txt", dividedListing(4)));
+    EXPECT_TRUE(printWindow().screen()->availableGeometry().contains(printWindow().frameGeometry()));
+    float width = static_cast<float>(printWindow().frameGeometry().width() * 15);
+    float height = static_cast<float>(printWindow().frameGeometry().height() * 15);
+    EXPECT_EQ(store.DrawScale, height / 15120 > width / 11520 ? width / 11820 : height / 15420);
     EXPECT_EQ(printWindow().windowTitle(), QStringLiteral("Display Report"));
     EXPECT_FALSE(item("mnuGoToStation").isVisible());
     EXPECT_TRUE(item("mnuStationLeft").isVisible() && item("mnuStationRight").isVisible());
@@ -38,7 +47,7 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
         EXPECT_EQ(printWindow().view().image() == page, *message != 0) << expected;
         page = printWindow().view().image();
     }
-    printWindow().viewEnd_Click();
+    printWindow().close();
     open(dir.write("sr22.txt", undividedListing(4)));
     EXPECT_TRUE(item("mnuGoToStation").isVisible());
     EXPECT_FALSE(item("mnuStationLeft").isVisible() || item("mnuStationRight").isVisible());
@@ -180,6 +189,14 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
         EXPECT_EQ(printers.count(), 2);
         EXPECT_EQ(fonts.currentText(), QStringLiteral("Lucida Console"));
         EXPECT_EQ(fonts.itemText(0) + fonts.itemText(2), QStringLiteral("Courier NewMS LineDraw"));
+        for (auto [key, next] : {std::pair{Qt::Key_Shift, &printers}, {Qt::Key_P, &fonts}}) {
+            QTest::keyClick(&printers, key);
+            QApplication::processEvents();
+            EXPECT_EQ(dialog.focusWidget(), next) << key;
+        }
+        QTest::keyClick(&fonts, Qt::Key_Backspace);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.focusWidget(), &child(dialog, "cmdDone"));
         printers.setEditText(QStringLiteral("Plotter"));
         fonts.setEditText(QStringLiteral("Courier New"));
         click(dialog, "cmdDone");
@@ -190,7 +207,10 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
         child<QComboBox>(dialog, "Combo1_1").setEditText(QStringLiteral("MS LineDraw"));
         click(dialog, "cmdDone");
     });
-    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) { click(dialog, "cmdCancel"); });
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
+        QTest::keyClick(&child(dialog, "Combo1_1"), Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    });
     for (int i = 0; i < 3; ++i)
         form1().cmdPreview_Click();
     EXPECT_EQ(store.PrinterName, "Plotter");
@@ -198,6 +218,24 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
     printWindow().viewprint_Click();
     EXPECT_EQ(pdfPageCount(platform.outputOf(QStringLiteral("Plotter"))), 2);
     EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to Plotter printer."}));
+}
+
+// Outside Windows the report fonts are seldom installed by their names, but the system draws
+// "Courier New" with a metric-compatible fixed-pitch font: it is offered.
+TEST(ReportFonts, FontsTheSystemDrawsFixedPitchAreOffered)
+{
+    EXPECT_TRUE(QtPrintPlatform().fontFamilies().contains(QStringLiteral("Courier New")));
+}
+
+// A long job shows its progress; Cancel kills it, and nothing is printed or said.
+TEST_F(DisplayWindow, ALongPrintCanBeCancelled)
+{
+    open(dir.write("long.txt", undividedListing(6000)));
+    modals.then(QStringLiteral("printProgress"),
+                [](QDialog& progress) { progress.findChild<QPushButton*>()->click(); });
+    printWindow().viewprint_Click();
+    EXPECT_FALSE(std::filesystem::exists(printed()));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 class NoPrinter : public DisplayWindow

@@ -13,7 +13,7 @@ TEST(ReportFile, AFailedSaveKeepsTheFileThatWasThere)
     std::filesystem::create_directory(dir.path() / "folder.stk");
     const std::pair<std::string, const char*> rows[] = {
         {dir.file("folder.stk"), "Path/File access error"},
-        {dir.file("missing/book.stk"), "Path not found"},
+        {nameOf(dir.path() / "missing" / "book.stk"), "Path not found"},
     };
     for (const auto& [name, description] : rows) {
         ReportStore store;

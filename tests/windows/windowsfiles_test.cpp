@@ -1,6 +1,6 @@
 // File handling as Windows does it: drive letters and "\" or "/" in names, dotted folders,
-// names in Windows-1252 whatever the system's own code page, replacing a file that exists,
-// and listings with any line ends giving report files in CR LF.
+// names beyond the system's own code page, replacing a file that exists, and listings with
+// any line ends giving report files in CR LF.
 #include "cli/quarrowbook.h"
 #include "main/inputdriver.h"
 #include "store/reportfile.h"
@@ -55,7 +55,7 @@ std::string withLineEnds(const std::string& crlfText, const std::string& end)
     return text;
 }
 
-// The same name as the program holds it (Windows-1252 bytes) and as Windows shows it.
+// The same name as the program holds it (UTF-8) and as Windows shows it.
 struct WindowsName
 {
     const char* label;
@@ -101,10 +101,11 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
 INSTANTIATE_TEST_SUITE_P(
     Names, WindowsNames,
     testing::Values(WindowsName{"Plain", "jobs", "sr22", L"sr22", "\\", "\r\n"},
-                    WindowsName{"AccentedInADottedFolder", "road.v1", "Stra\xDF" "e \xE9",
-                                L"Stra\u00DFe \u00E9", "\\", "\n"},
-                    WindowsName{"EuroAndQuotesWithSlashes", "jobs.stk", "\x80 \x93" "Ost\x94 \x8C",
-                                L"\u20AC \u201COst\u201D \u0152", "/", "\r"}),
+                    WindowsName{"AccentedInADottedFolder", "road.v1", "Straße € “Ost”",
+                                L"Stra\u00DFe \u20AC \u201COst\u201D", "\\", "\n"},
+                    WindowsName{"PolishAndCyrillicWithSlashes", "jobs.stk", "Łódź Дорога",
+                                L"\u0141\u00F3d\u017A \u0414\u043E\u0440\u043E\u0433\u0430",
+                                "/", "\r"}),
     [](const auto& param) { return std::string(param.param.label); });
 
 } // namespace
