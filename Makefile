@@ -13,7 +13,8 @@ WINDOWS_DIR ?= build-win
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-fast test-sanitize test-windows fuzz fuzz-short bench clean
+.PHONY: all deps build run test test-fast test-sanitize test-windows fuzz fuzz-short bench \
+	bench-print clean
 
 all: build
 
@@ -60,6 +61,12 @@ fuzz-short:
 
 bench: build
 	$(BUILD_DIR)/bench/book_bench
+
+# Printing a 1000-page book through the tests' own print system (a CUPS scheduler of its own).
+bench-print: build
+	tests/printsystem/printsystem.sh start $(BUILD_DIR)/bench-printsystem
+	CUPS_SERVER=$(abspath $(BUILD_DIR))/bench-printsystem/cups.sock $(BUILD_DIR)/bench/book_bench --print PDF; \
+		status=$$?; tests/printsystem/printsystem.sh stop $(BUILD_DIR)/bench-printsystem; exit $$status
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR) $(OUT_DIR)

@@ -5,6 +5,9 @@
 //
 //   book_bench [STATIONS...]     undivided listings of these sizes (default: 1000 10000 30002)
 //   book_bench --divided N...    divided listings
+//   book_bench --print PRINTER   a book of 1000 pages printed on PRINTER: the time until the
+//                                job is sent, and until the print system has printed it
+//                                (make bench-print uses the tests' own print system)
 //
 // Without arguments it measures the default undivided sizes and a divided listing of
 // 15002 stations, the capacities of the two kinds of book.
@@ -146,6 +149,24 @@ void measure(int stations, bool divided, const std::filesystem::path& dir)
              drawPageMicroseconds(book));
 }
 
+// Times quarrow-book printing a book of 1000 pages, then waits for the print system to have
+// no job left on the printer.
+void measurePrinting(const std::string& printer, const std::filesystem::path& dir)
+{
+    std::string listing = (dir / "print.txt").string();
+    writeListing(listing, 2999, false);
+    auto start = std::chrono::steady_clock::now();
+    Measure sent = runTool({listing, "--print", printer});
+    std::string pending = "lpstat -o '" + printer + "' 2>/dev/null | grep -q .";
+    while (std::system(pending.c_str()) == 0)
+        usleep(20000);
+    auto printed = std::chrono::steady_clock::now() - start;
+    std::printf("1000 pages on %s: %.0f ms until sent (%.1f MB), %.0f ms until printed%s\n",
+                printer.c_str(), sent.milliseconds, static_cast<double>(sent.peakKilobytes) / 1024,
+                std::chrono::duration<double, std::milli>(printed).count(),
+                sent.status != 0 ? "  (FAILED)" : "");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -153,6 +174,11 @@ int main(int argc, char** argv)
     auto dir =
         std::filesystem::temp_directory_path() / ("quarrow-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
+    if (argc == 3 && std::string(argv[1]) == "--print") {
+        measurePrinting(argv[2], dir);
+        std::filesystem::remove_all(dir);
+        return 0;
+    }
     std::printf("%-9s %6s %9s %9s %9s %10s %7s %7s %7s %8s\n", "book", "sta.", "build ms",
                 "write ms", "read ms", "draw us/pg", "MB bld", "MB b+w", "MB read", "us/sta.");
     bool divided = false;

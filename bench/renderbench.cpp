@@ -8,7 +8,7 @@
 #include "store/reportstore.h"
 
 #ifdef QUARROW_WITH_QT
-#include "render/qtpdfoutput.h"
+#include "render/qtbookoutput.h"
 #endif
 
 #include <benchmark/benchmark.h>
@@ -77,14 +77,14 @@ void printThousandPagePdf(benchmark::State& state)
     ReportStore store;
     fillBook(store, 1000);
     auto path = (std::filesystem::temp_directory_path() / "quarrow-render-bench.pdf").string();
-    QtPdfOutput output;
+    QtBookOutput output;
     ReportStore warmUp;
     fillBook(warmUp, 1);
     std::ostringstream err;
-    if (!output.print(warmUp, path, err)) // starts Qt and loads the fonts
+    if (!output.printPdf(warmUp, path, std::nullopt, err)) // starts Qt and loads the fonts
         throw std::runtime_error(err.str());
     for (auto _ : state) {
-        if (!output.print(store, path, err))
+        if (!output.printPdf(store, path, std::nullopt, err))
             throw std::runtime_error(err.str());
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));

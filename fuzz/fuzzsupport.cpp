@@ -13,13 +13,6 @@
 namespace quarrow::fuzz {
 namespace {
 
-std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    check(static_cast<bool>(in), "cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Writes the book to `name` and returns the file's bytes.
 std::string writeBook(ReportStore& book, const std::string& name)
 {
@@ -28,7 +21,8 @@ std::string writeBook(ReportStore& book, const std::string& name)
     bool written = writeReport(book, messenger);
     checkOutcome(written, messenger, "writeReport");
     check(written, "a book cannot be written");
-    return readBytes(book.ReportFileName);
+    std::ifstream in(book.ReportFileName, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace

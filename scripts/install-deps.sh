@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Quarrow Print Book need on Debian 12 (or a
 # recent Ubuntu). Packages already installed are left alone, so running it again is quick.
+# The CUPS scheduler is installed for the tests' own print system (tests/printsystem), which
+# runs beside the machine's printers, never in their place.
 # With --windows it also installs what the Windows check (scripts/windows-check.sh) needs:
 # the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources.
 set -euo pipefail
@@ -8,8 +10,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libcups2-dev
     fonts-liberation poppler-utils xvfb xauth
+    cups-daemon cups-client
     clang-14 libclang-rt-14-dev
 )
 if [ "${1:-}" = "--windows" ]; then

@@ -1,11 +1,16 @@
 #include "testsupport.h"
 
+#include "render/fixedpagemetrics.h"
+#include "render/pepprint.h"
+#include "render/recordingsurface.h"
+
+#include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -80,25 +85,11 @@ std::filesystem::path testDataFile(const std::string& name)
     return std::filesystem::path(QUARROW_TEST_DATA_DIR) / name;
 }
 
-std::string testName(std::string text)
-{
-    for (char& c : text) {
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    }
-    return text;
-}
-
-bool regenerating()
-{
-    const char* value = std::getenv("QUARROW_REGENERATE");
-    return value && std::string(value) == "1";
-}
-
 void expectFileContent(const std::filesystem::path& expected, const std::string& actual)
 {
     bool exists = std::filesystem::exists(expected);
-    if (regenerating()) {
+    const char* regenerate = std::getenv("QUARROW_REGENERATE");
+    if (regenerate && std::string(regenerate) == "1") {
         if (!actual.empty())
             writeFile(expected, actual);
         else if (exists)
@@ -106,6 +97,87 @@ void expectFileContent(const std::filesystem::path& expected, const std::string&
         return;
     }
     EXPECT_EQ(actual, exists ? readFile(expected) : std::string()) << expected.string();
+}
+
+namespace {
+
+std::string placed(long left, long top, bool bold, bool italic, const std::string& text)
+{
+    return std::to_string(top) + " " + std::to_string(left) + (bold ? " bold" : "") +
+           (italic ? " italic" : "") + " |" + text + "|";
+}
+
+std::string commandOutput(const std::string& command, const std::string& file)
+{
+    EXPECT_EQ(std::system((command + " > \"" + file + "\"").c_str()), 0)
+        << command << " (poppler-utils) failed";
+    return readFile(file);
+}
+
+} // namespace
+
+std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
+{
+    TempDir dir;
+    std::string xml = commandOutput("pdftohtml -q -xml -i -stdout -zoom 1 -f " +
+                                        std::to_string(page) + " -l " + std::to_string(page) +
+                                        " \"" + pdf + "\"",
+                                    dir.file("page.xml"));
+    static const std::regex text(R"re(<text top="(\d+)" left="(\d+)"[^>]*>(.*)</text>)re");
+    static const std::regex tags("</?[bi]>");
+    std::vector<std::string> texts;
+    std::istringstream lines(xml);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (!std::regex_search(line, match, text))
+            continue;
+        std::string content = match[3];
+        texts.push_back(placed(std::stol(match[2]), std::stol(match[1]),
+                               content.find("<b>") != std::string::npos,
+                               content.find("<i>") != std::string::npos,
+                               std::regex_replace(content, tags, "")));
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, double left,
+                                        double top, std::int32_t page)
+{
+    RecordingSurface recorder(SurfaceKind::Printer);
+    FixedPageMetrics printer(area);
+    RecordingMessenger messenger;
+    PepPrint renderer(store, messenger, printer, testDate);
+    store.CurrentPage = page;
+    renderer.PrintRDSForm(recorder);
+    renderer.ImpPrintRDSForm(recorder, 50);
+    std::vector<std::string> texts;
+    for (const RecordedText& t : recorder.texts()) {
+        auto last = t.text.find_last_not_of(' ');
+        if (last == std::string::npos)
+            continue;
+        texts.push_back(placed(std::lround(left + 6 * t.x), std::lround(top + 12 * t.y),
+                               t.font.bold, t.font.italic, t.text.substr(0, last + 1)));
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+std::string pdfPageHeaders(const std::string& pdf)
+{
+    TempDir dir;
+    std::string text = commandOutput("pdftotext -raw \"" + pdf + "\" -", dir.file("page.txt"));
+    static const std::regex header(R"re(Roadway Name(\(left\)|\(Right\))?:|Page No: (\d+) of)re");
+    std::string headers;
+    for (std::sregex_iterator it(text.begin(), text.end(), header), end; it != end; ++it)
+        headers += (*it)[2].matched ? (*it)[2].str() + " " : (*it)[1].str();
+    return headers.empty() ? headers : headers.substr(0, headers.size() - 1);
+}
+
+std::chrono::year_month_day testDate()
+{
+    using namespace std::chrono;
+    return year{2026} / December / 6;
 }
 
 std::string stationText(int index)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "render/pagemetricssource.h"
 #include "store/messenger.h"
+#include "store/reportstore.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,16 +48,23 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::filesystem::path sampleFile(const std::string& name);
 std::filesystem::path testDataFile(const std::string& name);
 
-// A test name made of a text: every character but letters and digits becomes "_".
-std::string testName(std::string text);
-
-// True when the test run was asked to write its expected files anew (QUARROW_REGENERATE=1)
-// instead of comparing with them.
-bool regenerating();
-
-// Compares `actual` with the expected file, or writes it there when regenerating; an empty
-// `actual` stands for no such output, so the file must not exist.
+// Compares `actual` with the expected file, or writes it there when the test run was asked
+// to write its expected files anew (QUARROW_REGENERATE=1); an empty `actual` stands for no
+// such output, so the file must not exist.
 void expectFileContent(const std::filesystem::path& expected, const std::string& actual);
+
+// The texts of a PDF page as poppler finds them, one "top left [bold] [italic] |text|" each
+// (points from the page's top-left corner), sorted.
+std::vector<std::string> pdfPageTexts(const std::string& pdf, int page);
+// The same for page `page` of the book's current side as the renderer draws it on a printer
+// with that printable area, a margin of `margin` points from the page's edges, on the date
+// of the tests.
+std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, double left,
+                                        double top, std::int32_t page);
+// The header of each page of a PDF of the book, in order: the roadway name's side ("",
+// "(left)" or "(Right)") and the page number, e.g. "(left)1 (left)2 (Right)1".
+std::string pdfPageHeaders(const std::string& pdf);
+std::chrono::year_month_day testDate();
 
 // Generated listings: `stations` stations of two (undivided) or four (divided) data lines.
 std::string undividedListing(int stations);

@@ -2,7 +2,7 @@
 #include "store/platformfile.h"
 
 #ifdef QUARROW_WITH_QT
-#include "render/qtpdfoutput.h"
+#include "render/qtbookoutput.h"
 
 #include <QtGlobal>
 #endif
@@ -16,8 +16,8 @@ int main(int argc, char** argv)
     // Standard error carries the book's messages, one per line: Qt's own diagnostics about
     // fonts and runtime folders would read as more of them.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    quarrow::QtPdfOutput pdf;
-    return static_cast<int>(quarrow::runQuarrowBook(args, std::cout, std::cerr, &pdf));
+    quarrow::QtBookOutput output;
+    return static_cast<int>(quarrow::runQuarrowBook(args, std::cout, std::cerr, &output));
 #else
     return static_cast<int>(quarrow::runQuarrowBook(args, std::cout, std::cerr));
 #endif

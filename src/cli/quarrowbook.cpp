@@ -19,62 +19,76 @@ struct Options
     std::string control;
     std::optional<std::string> stk;
     std::optional<std::string> pdf;
+    std::optional<std::string> print;
+    std::optional<std::string> pages;
+    std::optional<std::string> side;
     bool summary = false;
     bool help = false;
 };
 
-std::string usage(bool withPdf)
+std::string usage(bool withOutput)
 {
     std::string text = "Usage: quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE]";
-    text += withPdf ? " [--pdf FILE]" : "";
+    text += withOutput ? "\n                    [--pdf FILE] [--print PRINTER] [--pages FROM-TO]"
+                         " [--side left|right]"
+                       : "";
     text += " [--summary]\n"
             "\n"
             "Turns a slope-stake listing (.txt, .csv) into a slope-stake book, or reads a\n"
             "report file (.stk) saved earlier.\n"
             "\n"
-            "  --project TEXT  project number for the page header\n"
-            "  --control TEXT  control number for the page header\n"
-            "  --stk FILE      write the book as a report file\n";
-    text += withPdf ? "  --pdf FILE      print the whole book into a PDF file\n"
-                    : "  --pdf FILE      (not available: this build has no PDF output)\n";
-    text += "  --summary       print the book's counters and selection lists as JSON\n"
-            "  --help          show this text\n"
+            "  --project TEXT     project number for the page header\n"
+            "  --control TEXT     control number for the page header\n"
+            "  --stk FILE         write the book as a report file\n";
+    text += withOutput
+                ? "  --pdf FILE         print the book into a PDF file\n"
+                  "  --print PRINTER    print the book on a printer; \"default\" is the system's\n"
+                  "                     default printer\n"
+                  "  --pages FROM-TO    print pages FROM to TO only (1-based, e.g. 2-3)\n"
+                  "  --side left|right  the book of a divided roadway that --pages counts in\n"
+                : "  --pdf, --print     (not available: this build has no PDF or printer output)\n";
+    text += "  --summary          print the book's counters and selection lists as JSON\n"
+            "  --help             show this text\n"
             "\n"
-            "Exit status: 0 book built without messages, 1 input refused or a message shown,\n"
-            "2 wrong usage.\n";
+            "Exit status: 0 book built and printed without messages, 1 input refused, nothing\n"
+            "or not all printed, or a message shown, 2 wrong usage.\n";
     return text;
+}
+
+std::optional<std::string>* valueOption(Options& options, const std::string& arg)
+{
+    const std::pair<const char*, std::optional<std::string> Options::*> named[] = {
+        {"--stk", &Options::stk},     {"--pdf", &Options::pdf},   {"--print", &Options::print},
+        {"--pages", &Options::pages}, {"--side", &Options::side},
+    };
+    for (auto [name, member] : named) {
+        if (arg == name)
+            return &(options.*member);
+    }
+    return nullptr;
 }
 
 // Returns the options, or an error text for wrong usage.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
 {
     Options options;
+    std::optional<std::string> project;
+    std::optional<std::string> control;
     bool haveInput = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                error = "Option " + arg + " needs a value.";
-                return std::nullopt;
-            }
-            return args[++i];
-        };
+        std::optional<std::string>* value = arg == "--project" ? &project
+                                            : arg == "--control" ? &control
+                                                                 : valueOption(options, arg);
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--summary") {
             options.summary = true;
-        } else if (arg == "--project" || arg == "--control" || arg == "--stk" || arg == "--pdf") {
-            auto text = value();
-            if (!text)
-                return std::nullopt;
-            if (arg == "--project")
-                options.project = *text;
-            else if (arg == "--control")
-                options.control = *text;
-            else if (arg == "--stk")
-                options.stk = *text;
-            else
-                options.pdf = *text;
+        } else if (value && i + 1 < args.size()) {
+            *value = args[++i];
+        } else if (value) {
+            error = "Option " + arg + " needs a value.";
+            return std::nullopt;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "Unknown option " + arg + ".";
             return std::nullopt;
@@ -86,11 +100,66 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             haveInput = true;
         }
     }
-    if (!haveInput && !options.help) {
+    options.project = project.value_or("");
+    options.control = control.value_or("");
+    if (!haveInput && !options.help)
         error = "No input file given.";
+    else if ((options.pages || options.side) && !options.pdf && !options.print)
+        error = "--pages and --side choose what --pdf or --print prints.";
+    else if (options.side && *options.side != "left" && *options.side != "right")
+        error = "--side takes left or right.";
+    return error.empty() ? std::optional(options) : std::nullopt;
+}
+
+// "FROM-TO", 1-based, as the 0-based pages of `side`; nothing when it is not two page
+// numbers.
+std::optional<PageRange> readPageRange(const std::string& text, const std::string& side)
+{
+    auto dash = text.find('-');
+    auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 5 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        return std::stoi(std::string(digits));
+    };
+    auto from = number(std::string_view(text).substr(0, dash));
+    auto to = dash == std::string::npos ? std::nullopt
+                                        : number(std::string_view(text).substr(dash + 1));
+    if (!from || !to || *from < 1 || *to > 32768)
         return std::nullopt;
+    return PageRange{static_cast<std::int16_t>(*from - 1), static_cast<std::int16_t>(*to - 1),
+                     side};
+}
+
+// The pages the options choose: the whole book (nothing), or a range within the book. Tells
+// `err` why, and gives false, when the range does not fit the book.
+bool choosePages(const ReportStore& store, const Options& options,
+                 std::optional<PageRange>& pages, std::ostream& err)
+{
+    bool divided = store.RoadwayType == "Divided";
+    if (options.side && !divided) {
+        err << "The book is undivided: --side chooses a book of a divided roadway.\n";
+        return false;
     }
-    return options;
+    if (!options.pages)
+        return true;
+    if (divided && !options.side) {
+        err << "The book is divided: --side left or --side right chooses the book that --pages "
+               "counts in.\n";
+        return false;
+    }
+    std::string side = options.side.value_or("");
+    pages = readPageRange(*options.pages, side);
+    std::int32_t last = !divided ? store.LastPage
+                        : side == "left" ? store.LastLeftPage
+                                         : store.LastRightPage;
+    if (!pages || pages->from > pages->to || pages->to > last) {
+        err << "Pages " << *options.pages << " are not in the book"
+            << (divided ? " (" + side + ")" : std::string()) << ", which has pages 1-"
+            << last + 1 << ".\n";
+        return false;
+    }
+    return true;
 }
 
 // Builds the book from a listing or reads it from a report file, as Preview routes the
@@ -193,18 +262,18 @@ std::string summaryJson(const ReportStore& store)
 }
 
 ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                        PdfOutput* pdf)
+                        BookOutput* output)
 {
     std::string error;
     auto options = parseOptions(args, error);
-    if (options && options->pdf && !pdf)
-        error = "This build has no PDF output: --pdf is not available.";
+    if (options && (options->pdf || options->print) && !output)
+        error = "This build has no PDF or printer output: --pdf and --print are not available.";
     if (!options || !error.empty()) {
-        err << error << "\n\n" << usage(pdf != nullptr);
+        err << error << "\n\n" << usage(output != nullptr);
         return ExitCode::Usage;
     }
     if (options->help) {
-        out << usage(pdf != nullptr);
+        out << usage(output != nullptr);
         return ExitCode::Ok;
     }
 
@@ -213,7 +282,8 @@ ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
     store.ProjectNumber = options->project;
     store.ControlNumber = options->control;
     store.InputFileName = std::string(trimBlanks(options->input));
-    if (!buildBook(store, messenger))
+    std::optional<PageRange> pages;
+    if (!buildBook(store, messenger) || !choosePages(store, *options, pages, err))
         return ExitCode::Failed;
 
     std::string summary = options->summary ? summaryJson(store) : std::string();
@@ -223,7 +293,9 @@ ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
         written = writeReport(store, messenger);
     }
     if (options->pdf)
-        written = pdf->print(store, *options->pdf, err) && written;
+        written = output->printPdf(store, *options->pdf, pages, err) && written;
+    if (options->print)
+        written = output->printOn(store, *options->print, pages, err) && written;
     out << summary;
     return written && messenger.count() == 0 ? ExitCode::Ok : ExitCode::Failed;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "render/bookprinter.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,20 +26,26 @@ private:
     int m_count = 0;
 };
 
-// Prints a book into a PDF file. The command-line tool offers --pdf only when the program
-// that runs it supplies one (the engine itself draws no PDF).
-class PdfOutput
+// Prints a book, or a range of its pages, into a PDF file or on a printer. The command-line
+// tool offers --pdf and --print only when the program that runs it supplies one (the engine
+// itself draws no PDF and knows no printer).
+class BookOutput
 {
 public:
-    virtual ~PdfOutput() = default;
-    // Returns false, after telling `err`, when the file could not be written.
-    virtual bool print(ReportStore& store, const std::string& path, std::ostream& err) = 0;
+    virtual ~BookOutput() = default;
+    // Each returns false, after telling `err` why, when nothing or not all was printed.
+    virtual bool printPdf(ReportStore& store, const std::string& path,
+                          const std::optional<PageRange>& pages, std::ostream& err) = 0;
+    // `printer` is a printer's name, or "default" for the system's default printer.
+    virtual bool printOn(ReportStore& store, const std::string& printer,
+                         const std::optional<PageRange>& pages, std::ostream& err) = 0;
 };
 
-// quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE] [--pdf FILE] [--summary]
+// quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE] [--pdf FILE]
+//              [--print PRINTER] [--pages FROM-TO] [--side left|right] [--summary]
 // Messages go to `err`, one per line; the summary to `out`.
 ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                        PdfOutput* pdf = nullptr);
+                        BookOutput* output = nullptr);
 
 // The book's roadway type, number format, page counters, file names and selection lists
 // as a JSON object (UTF-8).

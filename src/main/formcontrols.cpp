@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,7 +60,8 @@ QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place)
 
 void useFixedPitchFont(QComboBox* combo)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
     combo->setFont(font);
     // The list is a window of its own, which does not take the box's font.
     combo->view()->setFont(font);

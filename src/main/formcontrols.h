@@ -28,8 +28,9 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect p
 // A button that Enter does not press unless it has the focus.
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, QRect place);
 QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place);
-// Shows a combo box's items, in its box and in its list, in the system's fixed-pitch font, so
-// that items made of columns of 15 places stand under their headings.
+// Shows a combo box's items, in its box and in its list, in "Courier New" or the system's
+// fixed-pitch font in its place, so that items made of columns of 15 places stand under
+// their headings.
 void useFixedPitchFont(QComboBox* combo);
 
 // A combo box whose text can also be typed; typing adds no item.

@@ -58,6 +58,11 @@ bool BookPrinter::printPages(DrawingSurface& printer, std::int16_t from, std::in
     return true;
 }
 
+bool BookPrinter::print(DrawingSurface& printer, const std::optional<PageRange>& pages)
+{
+    return pages ? printPages(printer, pages->from, pages->to, pages->side) : printAll(printer);
+}
+
 bool BookPrinter::printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to)
 {
     // Counted wider than the counters so that a last page of the largest value still ends.

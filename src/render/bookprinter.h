@@ -7,9 +7,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace quarrow {
+
+// Pages `from` to `to` (0-based) of the undivided book, or of the book of a divided roadway
+// that `side` names ("left" or "right").
+struct PageRange
+{
+    std::int16_t from = 0;
+    std::int16_t to = 0;
+    std::string side;
+};
 
 // Told after each page printed how many pages of the job are printed and how many it has;
 // returning false stops the job there.
@@ -41,6 +51,9 @@ public:
     // checks the range against the book: pages beyond it print whatever they hold.
     bool printPages(DrawingSurface& printer, std::int16_t from, std::int16_t to,
                     const std::string& side);
+
+    // The range, or the whole book when there is none.
+    bool print(DrawingSurface& printer, const std::optional<PageRange>& pages);
 
 private:
     bool printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to);

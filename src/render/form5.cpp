@@ -104,7 +104,7 @@ std::int32_t Form5::pageCount() const
     return m_label6->text().toInt();
 }
 
-std::optional<Form5::PageRange> Form5::choosePages()
+std::optional<PageRange> Form5::choosePages()
 {
     if (exec() == QDialog::Accepted)
         return PageRange{m_PrintFromPage, m_PrintToPage, toBook(m_combo2->currentText())};

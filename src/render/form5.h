@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/bookprinter.h"
+
 #include <cstdint>
 #include <optional>
 #include <QDialog>
@@ -22,13 +24,6 @@ class Form5 : public QDialog
     Q_OBJECT
 
 public:
-    struct PageRange
-    {
-        std::int16_t from; // 0-based
-        std::int16_t to;
-        std::string side;
-    };
-
     explicit Form5(Program& program);
 
     // Puts the roadway type, side and page count of the book; done when the dialog is made

@@ -8,12 +8,11 @@
 #include "render/form5.h"
 #include "render/pageview.h"
 #include "render/qtpaintersurface.h"
-#include "render/qtpdfoutput.h"
+#include "render/qtbookoutput.h"
 #include "store/reportfile.h"
 
 #include <QMenuBar>
 #include <QPainter>
-#include <QFile>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -21,7 +20,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <sstream>
 
 namespace quarrow {
 namespace {
@@ -215,51 +213,33 @@ void frmPrint::moveBackward()
 
 void frmPrint::viewprint_Click()
 {
-    printPages([](BookPrinter& printer, DrawingSurface& surface) {
-        return printer.printAll(surface);
-    });
+    printPages(std::nullopt);
 }
 
 void frmPrint::PrnSelPages_Click()
 {
-    auto range = m_program.form5().choosePages();
-    if (!range)
-        return;
-    printPages([&range](BookPrinter& printer, DrawingSurface& surface) {
-        return printer.printPages(surface, range->from, range->to, range->side);
-    });
+    if (auto range = m_program.form5().choosePages())
+        printPages(range);
 }
 
 // Prints as one job on the current printer; with no printer installed, into a PDF file. A
-// job cancelled from its progress dialog is killed: nothing of it is printed or kept.
-void frmPrint::printPages(const std::function<bool(BookPrinter&, DrawingSurface&)>& pages)
+// job cancelled from its progress dialog is killed and says nothing more.
+void frmPrint::printPages(const std::optional<PageRange>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
         QPrinter* printer = m_program.printer().printer();
         std::unique_ptr<QPrinter> pdf;
-        QString pdfName;
         if (!printer) {
-            pdf = pdfPrinter(pdfName);
+            pdf = pdfPrinter();
             if (!pdf)
                 return;
             printer = pdf.get();
         }
-        QPainter painter;
-        if (!painter.begin(printer))
-            fail(errors::kPrinterError);
-        QtPainterSurface surface(painter, SurfaceKind::Printer);
         auto progress = makeProgressDialog();
-        BookPrinter bookPrinter(m_program.store(), m_program.renderer(), m_program.messenger(),
-                                progressIn(*progress));
-        if (!pages(bookPrinter, surface)) {
-            printer->abort();
-            painter.end();
-            if (!printer->outputFileName().isEmpty())
-                QFile::remove(printer->outputFileName());
+        if (!printOnPrinter(*printer, m_program.store(), m_program.renderer(),
+                            m_program.messenger(), pages, progressIn(*progress)))
             return;
-        }
-        painter.end();
-        QString device = pdf ? pdfName : fromBook(m_program.store().PrinterName);
+        QString device = pdf ? pdf->outputFileName() : fromBook(m_program.store().PrinterName);
         m_program.message(QStringLiteral("Pages have been sent to ") + device +
                               QStringLiteral(" printer."),
                           this);
@@ -288,7 +268,7 @@ PrintProgress frmPrint::progressIn(QProgressDialog& dialog)
     };
 }
 
-std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
+std::unique_ptr<QPrinter> frmPrint::pdfPrinter()
 {
     FileDialogState dialog{QString::fromStdString(m_program.store().ReportFileName), {}};
     dialog.fileName.replace(
@@ -297,10 +277,9 @@ std::unique_ptr<QPrinter> frmPrint::pdfPrinter(QString& fileName)
     if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
                                       QStringLiteral("pdf"), dialog))
         return nullptr;
-    fileName = dialog.fileName;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(fileName);
+    printer->setOutputFileName(dialog.fileName);
     printer->setPageLayout(referencePageLayout());
     return printer;
 }
@@ -315,7 +294,7 @@ void frmPrint::savePdf_Click()
     auto page = std::pair(store.CurrentPage, store.CurrentSide);
     auto progress = makeProgressDialog();
     printBookToPdf(store, dialog.fileName.toStdString(), m_program.messenger(),
-                   m_program.renderer().dateSource(), progressIn(*progress));
+                   m_program.renderer().dateSource(), std::nullopt, progressIn(*progress));
     std::tie(store.CurrentPage, store.CurrentSide) = page;
 }
 

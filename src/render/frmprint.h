@@ -50,10 +50,10 @@ private:
     void moveForward();
     void moveBackward();
     void saveReport();
-    void printPages(const std::function<bool(BookPrinter&, DrawingSurface&)>& pages);
+    void printPages(const std::optional<PageRange>& pages);
     std::unique_ptr<QProgressDialog> makeProgressDialog();
     static PrintProgress progressIn(QProgressDialog& dialog);
-    std::unique_ptr<QPrinter> pdfPrinter(QString& fileName);
+    std::unique_ptr<QPrinter> pdfPrinter();
 
     Program& m_program;
     PageView* m_view;

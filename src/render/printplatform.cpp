@@ -31,7 +31,10 @@ std::unique_ptr<QPrinter> QtPrintPlatform::openPrinter(const QString& name) cons
     QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // A QPrinter starts on the locale's paper, not on the printer's own default.
+    printer->setPageSize(info.defaultPageSize());
+    return printer;
 }
 
 QStringList QtPrintPlatform::fontFamilies() const

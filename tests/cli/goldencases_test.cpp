@@ -114,10 +114,16 @@ TEST_P(ReportRoundTrip, ReadsBackIntoAFileThatRepeats)
     EXPECT_EQ(readIfExists(work.path() / "third.stk"), readIfExists(work.path() / "again.stk"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(caseNames()),
-                         [](const auto& param) { return testName(param.param); });
+std::string testName(const testing::TestParamInfo<std::string>& info)
+{
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(caseNames()), testName);
 INSTANTIATE_TEST_SUITE_P(Cases, ReportRoundTrip, testing::ValuesIn(caseNames("expected.stk")),
-                         [](const auto& param) { return testName(param.param); });
+                         testName);
 
 } // namespace
 } // namespace quarrow::test

@@ -11,7 +11,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace quarrow::test {
@@ -115,19 +114,9 @@ bool ModalScript::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-namespace {
-
-std::chrono::year_month_day fixedDate()
-{
-    using namespace std::chrono;
-    return year{2026} / December / 6;
-}
-
-} // namespace
-
-DesktopTest::DesktopTest(QStringList printers)
-    : platform(dir.path().string(), std::move(printers)), program(dialogs, platform, fixedDate),
-      store(program.store())
+DesktopTest::DesktopTest(QStringList printers, const PrintPlatform* system)
+    : platform(dir.path().string(), std::move(printers)),
+      program(dialogs, system ? *system : platform, testDate), store(program.store())
 {}
 
 DesktopTest::~DesktopTest()
@@ -192,12 +181,6 @@ void click(QWidget& window, const char* buttonName)
 void setText(QWidget& window, const char* boxName, const QString& text)
 {
     child<QLineEdit>(window, boxName).setText(text);
-}
-
-int pdfPageCount(const std::string& path)
-{
-    QString text = QString::fromLatin1(QByteArray::fromStdString(readFile(path)));
-    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 } // namespace quarrow::test

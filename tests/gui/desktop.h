@@ -85,12 +85,14 @@ private:
     std::deque<std::pair<QString, std::function<void(QDialog&)>>> m_actions;
 };
 
-// A desktop program with scripted dialogs and two PDF-file printers, on a fixed date.
+// A desktop program with scripted dialogs, on a fixed date, with two PDF-file printers or
+// with the printers of `system`.
 class DesktopTest : public testing::Test
 {
 protected:
     explicit DesktopTest(QStringList printers = {QStringLiteral("Office LaserJet"),
-                                                 QStringLiteral("Plotter")});
+                                                 QStringLiteral("Plotter")},
+                         const PrintPlatform* system = nullptr);
     ~DesktopTest() override;
 
     Form1& form1();
@@ -127,9 +129,6 @@ T& child(QWidget& window, const char* name)
 
 void click(QWidget& window, const char* buttonName);
 void setText(QWidget& window, const char* boxName, const QString& text);
-
-// The number of pages in a PDF file.
-int pdfPageCount(const std::string& path);
 
 } // namespace quarrow::test
 

@@ -7,39 +7,27 @@
 namespace quarrow::test {
 namespace {
 
-struct Capacity
-{
-    bool divided;
-    int stations;
-    bool fits;
-    std::int32_t lastPage;
-};
-
 // An undivided book holds 10 001 pages of three stations, a divided book 5 001 a side; the
 // station that does not fit is named, and the book built so far can still be paged.
 TEST(Capacity, TheLastStationThatFitsAndTheFirstThatDoesNot)
 {
-    const Capacity rows[] = {
-        {false, 30002, true, 10000},
-        {false, 30003, false, 10000},
-        {true, 15002, true, 5000},
-        {true, 15003, false, 5000},
-    };
-    for (const Capacity& row : rows) {
-        SCOPED_TRACE(row.stations);
+    for (auto [divided, stations, fits] : {std::tuple{false, 30002, true}, {false, 30003, false},
+                                           {true, 15002, true}, {true, 15003, false}}) {
+        SCOPED_TRACE(stations);
         TempDir dir;
         ReportStore store;
         RecordingMessenger messenger;
         store.InputFileName = dir.write(
-            "big.txt", row.divided ? dividedListing(row.stations) : undividedListing(row.stations));
+            "big.txt", divided ? dividedListing(stations) : undividedListing(stations));
         ASSERT_EQ(GpkQuarrow(store, messenger), 0);
-        std::string message = (row.divided ? " There is something wrong at Sta. "
-                                           : " Please correct data input file at station: ") +
-                              stationText(row.stations - 1);
+        std::string message = (divided ? " There is something wrong at Sta. "
+                                       : " Please correct data input file at station: ") +
+                              stationText(stations - 1);
         EXPECT_EQ(messenger.messages,
-                  row.fits ? std::vector<std::string>{} : std::vector<std::string>{message});
-        EXPECT_EQ(row.divided ? store.LastRightPage : store.LastPage, row.lastPage);
-        EXPECT_EQ(store.PageItems.size(), static_cast<std::size_t>(row.lastPage) + 1);
+                  fits ? std::vector<std::string>{} : std::vector<std::string>{message});
+        std::int32_t lastPage = divided ? 5000 : 10000;
+        EXPECT_EQ(divided ? store.LastRightPage : store.LastPage, lastPage);
+        EXPECT_EQ(store.PageItems.size(), static_cast<std::size_t>(lastPage) + 1);
     }
 }
 

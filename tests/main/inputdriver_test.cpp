@@ -27,25 +27,6 @@ TEST(ConvertInDouble, ReadsHundredsPlusRemainder)
               std::vector<std::string>{"Program Error: Type mismatch occured in ConvertInDouble"});
 }
 
-// The companion files go beside the input, named after it without its extension.
-TEST(GenerateOutputFilename, ReplacesTheExtensionOfTheFileName)
-{
-    const std::pair<const char*, const char*> rows[] = {
-        {"/jobs/sr22.txt", "/jobs/sr22"},
-        {"/jobs/road.old/list.txt", "/jobs/road.old/list"},
-        {"C:\\Jobs\\road.v2\\list.final.csv", "C:\\Jobs\\road.v2\\list.final"},
-        {"listing", "listing"},
-    };
-    for (auto [path, base] : rows) {
-        ReportStore store;
-        GenerateOutputFilename(store, path);
-        EXPECT_EQ(store.ReportFileName, std::string(base) + ".stk") << path;
-        EXPECT_EQ(store.WorkFile1Name, std::string(base) + ".tx1") << path;
-        EXPECT_EQ(store.WorkFile2Name, std::string(base) + ".tx2") << path;
-        EXPECT_EQ(store.TempFileName, std::string(base) + ".tmp") << path;
-    }
-}
-
 // A listing in a folder whose name holds letters beyond ASCII gives its report and work
 // files beside it; a work file of such a name keeps what it held, as the user may have kept
 // something of their own there. The report reads back from its name.

@@ -55,57 +55,48 @@ private:
     double m_y = 0.0;
 };
 
-std::chrono::year_month_day fixedDate()
+struct RecordedPage
 {
-    using namespace std::chrono;
-    return year{2026} / December / 6;
-}
-
-class PageLayout : public testing::Test
-{
-protected:
-    void open(const std::string& sample)
-    {
-        store.InputFileName = sampleFile(sample).string();
-        store.ProjectNumber = "104";
-        store.ControlNumber = "2207";
-        store.ReportFontName = "Lucida Console";
-        ASSERT_TRUE(ReadReportFile(store, messenger));
-    }
-
-    std::string draw(SurfaceKind kind, const std::string& side, std::int32_t page)
-    {
-        LoggingSurface surface(kind);
-        store.CurrentSide = side;
-        store.CurrentPage = page;
-        renderer.PrintRDSForm(surface);
-        renderer.ImpPrintRDSForm(surface, 50);
-        return surface.log;
-    }
-
-    ReportStore store;
-    RecordingMessenger messenger;
-    FixedPageMetrics printer;
-    PepPrint renderer{store, messenger, printer, fixedDate};
+    const char* sample;
+    SurfaceKind kind;
+    std::optional<PrintableArea> printer; // nothing: none can be queried
+    const char* side;
+    std::int32_t page;
+    const char* file;
 };
 
 // An undivided page on the display window for an A4 printer, whose printable area holds part
 // of a column; a divided book's pages on paper when no printer can be queried.
-TEST_F(PageLayout, PagesDrawTheirFrameTitlesAndCellsAtTheirPlaces)
+TEST(PageLayout, PagesDrawTheirFrameTitlesAndCellsAtTheirPlaces)
 {
-    open("sr22-undivided.stk");
-    printer.setPrintableArea(PrintableArea{95.3, 68.2});
-    store.DrawScale = 0.75;
-    expectFileContent(testDataFile("pages/undivided-page-2-window.txt"),
-                      draw(SurfaceKind::Window, "left", 1));
-    store = ReportStore{};
-    open("us97-divided.stk");
-    printer.setPrintableArea(std::nullopt);
-    expectFileContent(testDataFile("pages/divided-left-page-1-printer.txt"),
-                      draw(SurfaceKind::Printer, "left", 0));
-    expectFileContent(testDataFile("pages/divided-right-page-11-printer.txt"),
-                      draw(SurfaceKind::Printer, "right", 10));
-    EXPECT_TRUE(messenger.messages.empty());
+    const RecordedPage pages[] = {
+        {"sr22-undivided.stk", SurfaceKind::Window, PrintableArea{95.3, 68.2}, "left", 1,
+         "undivided-page-2-window.txt"},
+        {"us97-divided.stk", SurfaceKind::Printer, std::nullopt, "left", 0,
+         "divided-left-page-1-printer.txt"},
+        {"us97-divided.stk", SurfaceKind::Printer, std::nullopt, "right", 10,
+         "divided-right-page-11-printer.txt"},
+    };
+    for (const RecordedPage& page : pages) {
+        ReportStore store;
+        RecordingMessenger messenger;
+        store.InputFileName = sampleFile(page.sample).string();
+        ASSERT_TRUE(ReadReportFile(store, messenger));
+        store.ProjectNumber = "104";
+        store.ControlNumber = "2207";
+        store.ReportFontName = "Lucida Console";
+        store.DrawScale = 0.75;
+        store.CurrentSide = page.side;
+        store.CurrentPage = page.page;
+        FixedPageMetrics printer;
+        printer.setPrintableArea(page.printer);
+        PepPrint renderer(store, messenger, printer, testDate);
+        LoggingSurface surface(page.kind);
+        renderer.PrintRDSForm(surface);
+        renderer.ImpPrintRDSForm(surface, 50);
+        expectFileContent(testDataFile(std::string("pages/") + page.file), surface.log);
+        EXPECT_TRUE(messenger.messages.empty());
+    }
 }
 
 } // namespace

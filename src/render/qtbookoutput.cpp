@@ -1,0 +1,202 @@
+#include "render/qtbookoutput.h"
+
+#include "render/bookprinter.h"
+#include "render/qtpaintersurface.h"
+#include "render/printplatform.h"
+#include "render/qtprintermetrics.h"
+#include "store/messenger.h"
+
+#include <ostream>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <array>
+
+#ifdef QUARROW_WITH_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace quarrow {
+namespace {
+
+// US Letter less a quarter inch all round: 8 by 10.5 inches, 96 columns by 63 lines.
+constexpr double kMarginInches = 0.25;
+
+bool reportFailure(Messenger& messenger, const std::string& path, const QString& reason)
+{
+    messenger.show("Cannot write the PDF file " + path + ": " + reason.toStdString());
+    return false;
+}
+
+char g_programName[] = "quarrow-book";
+char g_platformOption[] = "-platform";
+char g_offscreen[] = "offscreen";
+
+} // namespace
+
+QPageLayout referencePageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                       QPageLayout::Inch);
+}
+
+bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
+                    const DateSource& today, const std::optional<PageRange>& pages,
+                    const PrintProgress& progress)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return reportFailure(messenger, path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Quarrow Print Book"));
+    writer.setPageLayout(referencePageLayout());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return reportFailure(messenger, path, QStringLiteral("the PDF could not be started"));
+
+    QtPainterSurface surface(painter, SurfaceKind::Printer);
+    QtPrinterMetrics metrics(&writer);
+    PepPrint renderer(store, messenger, metrics, today);
+    bool complete = BookPrinter(store, renderer, messenger, progress).print(surface, pages);
+    painter.end();
+    if (!complete) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return reportFailure(messenger, path, file.errorString());
+    return true;
+}
+
+namespace {
+
+// Draws the job; false, with the job killed, when `progress` stopped it.
+bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
+             const std::optional<PageRange>& pages, const PrintProgress& progress)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        fail(errors::kPrinterError);
+    QtPainterSurface surface(painter, SurfaceKind::Printer);
+    bool complete = BookPrinter(store, renderer, messenger, progress).print(surface, pages);
+    if (!complete)
+        printer.abort();
+    painter.end();
+    if (!complete && !printer.outputFileName().isEmpty())
+        QFile::remove(printer.outputFileName());
+    return complete;
+}
+
+#ifdef QUARROW_WITH_CUPS
+// Qt's CUPS engine cannot abort a job: ending it sends what was drawn. So the job is drawn
+// into a file for the printer and sent only once it is complete.
+bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer,
+                  Messenger& messenger, const std::optional<PageRange>& pages,
+                  const PrintProgress& progress)
+{
+    QTemporaryDir folder;
+    // Without the ".pdf" suffix the printer keeps its own engine and page.
+    QString job = folder.filePath(QStringLiteral("job"));
+    printer.setOutputFileName(job);
+    bool complete = false;
+    try {
+        complete = drawJob(printer, store, renderer, messenger, pages, progress);
+    } catch (...) {
+        printer.setOutputFileName(QString());
+        throw;
+    }
+    printer.setOutputFileName(QString());
+    if (!complete)
+        return false;
+    std::array<cups_option_t, 2> options{{
+        {const_cast<char*>("media"), nullptr},
+        {const_cast<char*>("sides"), const_cast<char*>("one-sided")},
+    }};
+    QByteArray media = printer.pageLayout().pageSize().key().toUtf8();
+    options[0].value = media.data();
+    // A queue's instance ("printer/instance") is an option set, not a queue of its own.
+    QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toUtf8();
+    if (cupsPrintFile(queue.constData(), QFile::encodeName(job).constData(), "Quarrow Print Book",
+                      static_cast<int>(options.size()), options.data()) == 0)
+        fail(errors::kPrinterError);
+    return true;
+}
+#endif
+
+} // namespace
+
+bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer,
+                    Messenger& messenger, const std::optional<PageRange>& pages,
+                    const PrintProgress& progress)
+{
+#ifdef QUARROW_WITH_CUPS
+    if (printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty())
+        return spoolAndSend(printer, store, renderer, messenger, pages, progress);
+#endif
+    return drawJob(printer, store, renderer, messenger, pages, progress);
+}
+
+// QGuiApplication keeps references to its arguments, and takes out those it reads, for its
+// whole life: each application gets arguments of its own.
+struct QtBookOutput::GuiApplication
+{
+    int argc = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? 1 : 3;
+    char* argv[4] = {g_programName, g_platformOption, g_offscreen, nullptr};
+    QGuiApplication application{argc, argv};
+};
+
+QtBookOutput::QtBookOutput(DateSource today) : m_today(std::move(today)) {}
+
+QtBookOutput::~QtBookOutput() = default;
+
+bool QtBookOutput::printPdf(ReportStore& store, const std::string& path,
+                            const std::optional<PageRange>& pages, std::ostream& err)
+{
+    ensureGuiApplication();
+    StreamMessenger messenger(err);
+    return printBookToPdf(store, path, messenger, m_today, pages) && messenger.count() == 0;
+}
+
+bool QtBookOutput::printOn(ReportStore& store, const std::string& printer,
+                           const std::optional<PageRange>& pages, std::ostream& err)
+{
+    ensureGuiApplication();
+    QtPrintPlatform platform;
+    QString name = printer == "default" ? platform.defaultPrinterName()
+                                        : QString::fromStdString(printer);
+    std::unique_ptr<QPrinter> device = name.isEmpty() ? nullptr : platform.openPrinter(name);
+    if (!device) {
+        err << (name.isEmpty() ? std::string("No printer is installed.")
+                               : "No printer named \"" + printer + "\" is installed.")
+            << '\n';
+        return false;
+    }
+    StreamMessenger messenger(err);
+    QtPrinterMetrics metrics(device.get());
+    PepPrint renderer(store, messenger, metrics, m_today);
+    try {
+        printOnPrinter(*device, store, renderer, messenger, pages);
+    } catch (const RunError& error) {
+        err << "Printing on " << name.toStdString() << " failed: " << error.what() << '\n';
+        return false;
+    }
+    return messenger.count() == 0;
+}
+
+void QtBookOutput::ensureGuiApplication()
+{
+    if (QGuiApplication::instance())
+        return;
+    m_application = std::make_unique<GuiApplication>();
+}
+
+} // namespace quarrow

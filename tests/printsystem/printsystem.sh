@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# A print system of the tests' own: a CUPS scheduler with its own folder and socket, never
+# the machine's, and two virtual printers that write each job, as the PDF the program sent,
+# to a file in FOLDER/out: "PDF" (US Letter, the default printer) and "PDF-A4" (A4).
+#
+#   printsystem.sh start FOLDER    starts it; clients reach it with CUPS_SERVER=FOLDER/cups.sock
+#   printsystem.sh stop FOLDER     stops it
+#
+# Needs cupsd and lpadmin (Debian's cups-daemon and cups-client, which scripts/install-deps.sh
+# installs). Fails, saying why, when the scheduler cannot start.
+set -euo pipefail
+
+action=${1:?usage: printsystem.sh start|stop FOLDER}
+folder=${2:?usage: printsystem.sh start|stop FOLDER}
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$folder"
+folder=$(cd "$folder" && pwd)
+socket=$folder/cups.sock
+
+stop() {
+    if [ -f "$folder/cupsd.pid" ]; then
+        kill "$(cat "$folder/cupsd.pid")" 2>/dev/null || true
+        rm -f "$folder/cupsd.pid"
+    fi
+}
+
+if [ "$action" = stop ]; then
+    stop
+    exit 0
+fi
+[ "$action" = start ] || { echo "usage: printsystem.sh start|stop FOLDER" >&2; exit 2; }
+for tool in cupsd lpadmin lpstat; do
+    command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
+        { echo "printsystem.sh: $tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
+done
+export PATH=$PATH:/usr/sbin
+
+stop
+rm -rf "$folder"/{conf,spool,state,cache,log,out,tmp,bin}
+mkdir -p "$folder"/{conf/ppd,spool,state,cache,log,out,tmp,bin/filter}
+# The scheduler's programs, and a filter that hands the job's PDF to the device unchanged.
+for part in backend daemon notifier; do
+    ln -s "/usr/lib/cups/$part" "$folder/bin/$part"
+done
+printf '#!/bin/sh\nexec cat "${6:--}"\n' >"$folder/bin/filter/quarrow-pdf"
+chmod 755 "$folder/bin/filter/quarrow-pdf"
+# The scheduler runs jobs as the user lp, which writes the output files.
+chmod 1777 "$folder/out" "$folder/tmp"
+chmod 755 "$folder"
+
+cat >"$folder/conf/cupsd.conf" <<CONF
+Listen $socket
+LogLevel ${QUARROW_CUPS_LOGLEVEL:-warn}
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat >"$folder/conf/cups-files.conf" <<CONF
+ServerRoot $folder/conf
+RequestRoot $folder/spool
+StateDir $folder/state
+CacheDir $folder/cache
+TempDir $folder/tmp
+ErrorLog $folder/log/error_log
+AccessLog $folder/log/access_log
+PageLog $folder/log/page_log
+ServerBin $folder/bin
+FileDevice Yes
+Sandboxing Relaxed
+CONF
+
+cupsd -c "$folder/conf/cupsd.conf" -s "$folder/conf/cups-files.conf" -f \
+    </dev/null >"$folder/log/cupsd.out" 2>&1 &
+echo $! >"$folder/cupsd.pid"
+
+export CUPS_SERVER=$socket
+for _ in $(seq 50); do
+    lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+if ! lpstat -r >/dev/null 2>&1; then
+    echo "printsystem.sh: the CUPS scheduler did not start; its log:" >&2
+    cat "$folder/log/error_log" >&2 2>/dev/null || true
+    stop
+    exit 1
+fi
+lpadmin -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd"
+lpadmin -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" -o PageSize=A4
+lpadmin -d PDF
+echo "print system started: CUPS_SERVER=$socket"

@@ -1,0 +1,184 @@
+// Printing through the tests' own print system (printsystem.sh): a CUPS scheduler whose
+// printers "PDF" (US Letter, the system's default) and "PDF-A4" write each job to a PDF
+// file in the folder of the scheduler's socket, named by CUPS_SERVER.
+
+#include "cli/quarrowbook.h"
+#include "desktop.h"
+#include "render/printplatform.h"
+#include "render/qtbookoutput.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <thread>
+
+namespace quarrow::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PrintSystem : public DesktopTest
+{
+protected:
+    PrintSystem() : DesktopTest({}, &system) {}
+
+    void SetUp() override
+    {
+        const char* server = std::getenv("CUPS_SERVER");
+        ASSERT_TRUE(server && QtPrintPlatform().printerNames().contains(QStringLiteral("PDF")))
+            << "the test print system is not running: see tests/printsystem/printsystem.sh";
+        for (const char* printer : {"PDF", "PDF-A4"})
+            fs::remove(outputFile(printer));
+    }
+
+    static std::string outputFile(const std::string& printer)
+    {
+        return (fs::path(std::getenv("CUPS_SERVER")).parent_path() / "out" / printer).string() +
+               ".pdf";
+    }
+
+    // The PDF of the printer's job once the print system has finished it, or "" when no job
+    // came within twenty seconds.
+    static std::string printed(const std::string& printer)
+    {
+        std::string pending = "lpstat -o " + printer + " | grep -q .";
+        for (int i = 0; i < 200; ++i) {
+            if (fs::exists(outputFile(printer)) && std::system(pending.c_str()) != 0)
+                return outputFile(printer);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return {};
+    }
+
+    // Preview of a listing, choosing `printer` in the font and printer dialog, which starts
+    // with the current printer.
+    void preview(const std::string& listing, const QString& printer, const QString& current)
+    {
+        type("txtProjectNumber", QStringLiteral("104"));
+        type("txtControlNumber", QStringLiteral("2207"));
+        browse(dir.write("book.txt", listing));
+        modals.then(QStringLiteral("frmSystem"), [printer, current](QDialog& dialog) {
+            auto& printers = child<QComboBox>(dialog, "Combo1_0");
+            EXPECT_EQ(printers.currentText(), current);
+            EXPECT_GE(printers.findText(QStringLiteral("PDF-A4")), 0);
+            printers.setEditText(printer);
+            click(dialog, "cmdDone");
+        });
+        form1().cmdPreview_Click();
+    }
+
+    static QtPrintPlatform system;
+};
+
+QtPrintPlatform PrintSystem::system;
+
+// The printer chosen lays the pages out on its own paper and prints each command as one job:
+// exactly the pages asked for, each text at its cell.
+TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
+{
+    struct Job
+    {
+        const char* printer;
+        bool divided;
+        const char* from; // nothing: PrintAll
+        const char* to;
+        const char* side;
+        const char* pages;
+        PrintableArea area; // of the printer's default paper, less 18 points all round
+        const char* firstSide; // of the job's first page
+        std::int32_t firstPage;
+    };
+    const PrintableArea a4{559.0 / 6, 806.0 / 12};
+    const Job jobs[] = {
+        {"PDF-A4", false, nullptr, nullptr, "", "1 2 3", a4, "", 0},
+        {"PDF-A4", false, "2", "3", "", "2 3", a4, "", 1},
+        {"PDF", true, nullptr, nullptr, "", "(left)1 (left)2 (Right)1 (Right)2", {96, 63}, "left", 0},
+        {"PDF", true, "2", "2", "right", "(Right)2", {96, 63}, "right", 1},
+    };
+    QString current = QStringLiteral("PDF"); // the system's default
+    for (const Job& job : jobs) {
+        SCOPED_TRACE(job.pages);
+        preview(job.divided ? dividedListing(4) : undividedListing(7),
+                QString::fromLatin1(job.printer), current);
+        current = QString::fromLatin1(job.printer);
+        dialogs.messages.clear();
+        if (!job.from) {
+            printWindow().viewprint_Click();
+        } else {
+            modals.then(QStringLiteral("Form5"), [&job](QDialog& dialog) {
+                setText(dialog, "Text1", QString::fromLatin1(job.from));
+                setText(dialog, "Text2", QString::fromLatin1(job.to));
+                if (*job.side)
+                    child<QComboBox>(dialog, "Combo2").setCurrentText(job.side);
+                click(dialog, "Command1_1");
+            });
+            printWindow().PrnSelPages_Click();
+        }
+        EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Pages have been sent to ") +
+                                                 job.printer + QStringLiteral(" printer.")}));
+        std::string pdf = printed(job.printer);
+        ASSERT_FALSE(pdf.empty()) << "no job came out of " << job.printer;
+        EXPECT_EQ(pdfPageHeaders(pdf), job.pages);
+        store.CurrentSide = job.firstSide;
+        EXPECT_EQ(pdfPageTexts(pdf, 1), drawnPageTexts(store, job.area, 18, 18, job.firstPage));
+        fs::remove(pdf);
+    }
+    // A long job cancelled from its progress dialog never reaches the printer.
+    preview(undividedListing(6000), QStringLiteral("PDF"), QStringLiteral("PDF"));
+    modals.then(QStringLiteral("printProgress"),
+                [](QDialog& progress) { progress.findChild<QPushButton*>()->click(); });
+    dialogs.messages.clear();
+    printWindow().viewprint_Click();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_FALSE(fs::exists(outputFile("PDF")));
+}
+
+struct ToolRun
+{
+    std::vector<std::string> args;
+    int exit;
+    const char* err;
+    const char* printer; // the printer whose job holds the pages, if any
+    const char* pages;
+};
+
+// quarrow-book prints on a printer with the desktop program's printing; what cannot be
+// printed as asked is refused with its reason and prints nothing.
+TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
+{
+    std::string sr22 = sampleFile("sr22-undivided.stk").string();
+    std::string us97 = sampleFile("us97-divided.stk").string();
+    const ToolRun runs[] = {
+        {{sr22, "--print", "PDF"}, 0, "", "PDF", "1 2 3 4 5 6 7 8 9 10 11"},
+        {{sr22, "--print", "default", "--pages", "2-3"}, 0, "", "PDF", "2 3"},
+        {{us97, "--print", "PDF-A4", "--pages", "10-11", "--side", "right"}, 0, "", "PDF-A4",
+         "(Right)10 (Right)11"},
+        {{sr22, "--print", "Nowhere"}, 1, "No printer named \"Nowhere\" is installed.\n", "", ""},
+        {{us97, "--print", "PDF", "--pages", "2-3"}, 1,
+         "The book is divided: --side left or --side right chooses the book that --pages counts "
+         "in.\n",
+         "", ""},
+        {{sr22, "--print", "PDF", "--pages", "5-12"}, 1,
+         "Pages 5-12 are not in the book, which has pages 1-11.\n", "", ""},
+        {{sr22, "--print", "PDF", "--side", "left"}, 1,
+         "The book is undivided: --side chooses a book of a divided roadway.\n", "", ""},
+    };
+    QtBookOutput book(testDate);
+    for (const ToolRun& run : runs) {
+        SCOPED_TRACE(run.args[2] + " " + (run.args.size() > 3 ? run.args[4] : ""));
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(static_cast<int>(runQuarrowBook(run.args, out, err, &book)), run.exit);
+        EXPECT_EQ(err.str(), run.err);
+        if (*run.printer) {
+            std::string pdf = printed(run.printer);
+            EXPECT_EQ(pdfPageHeaders(pdf), run.pages);
+            fs::remove(pdf);
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_FALSE(fs::exists(outputFile("PDF")) || fs::exists(outputFile("PDF-A4")));
+}
+
+} // namespace
+} // namespace quarrow::test
