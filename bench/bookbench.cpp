@@ -12,18 +12,18 @@
 // Without arguments it measures the default undivided sizes and a divided listing of
 // 15002 stations, the capacities of the two kinds of book.
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include "main/inputdriver.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
 #include "render/recordingsurface.h"
 #include "store/reportfile.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>

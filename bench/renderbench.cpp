@@ -12,6 +12,7 @@
 #endif
 
 #include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>

@@ -4,11 +4,12 @@
 #include "render/pepprint.h"
 #include "render/recordingsurface.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <random>
 #include <regex>
 #include <sstream>
@@ -119,10 +120,10 @@ std::string commandOutput(const std::string& command, const std::string& file)
 std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
 {
     TempDir dir;
-    std::string xml = commandOutput("pdftohtml -q -xml -i -stdout -zoom 1 -f " +
-                                        std::to_string(page) + " -l " + std::to_string(page) +
-                                        " \"" + pdf + "\"",
-                                    dir.file("page.xml"));
+    std::string xml =
+        commandOutput("pdftohtml -q -xml -i -stdout -zoom 1 -f " + std::to_string(page) + " -l " +
+                          std::to_string(page) + " \"" + pdf + "\"",
+                      dir.file("page.xml"));
     static const std::regex text(R"re(<text top="(\d+)" left="(\d+)"[^>]*>(.*)</text>)re");
     static const std::regex tags("</?[bi]>");
     std::vector<std::string> texts;
@@ -132,10 +133,9 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
         if (!std::regex_search(line, match, text))
             continue;
         std::string content = match[3];
-        texts.push_back(placed(std::stol(match[2]), std::stol(match[1]),
-                               content.find("<b>") != std::string::npos,
-                               content.find("<i>") != std::string::npos,
-                               std::regex_replace(content, tags, "")));
+        texts.push_back(placed(
+            std::stol(match[2]), std::stol(match[1]), content.find("<b>") != std::string::npos,
+            content.find("<i>") != std::string::npos, std::regex_replace(content, tags, "")));
     }
     std::sort(texts.begin(), texts.end());
     return texts;

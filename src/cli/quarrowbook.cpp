@@ -77,7 +77,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     bool haveInput = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::optional<std::string>* value = arg == "--project" ? &project
+        std::optional<std::string>* value = arg == "--project"   ? &project
                                             : arg == "--control" ? &control
                                                                  : valueOption(options, arg);
         if (arg == "--help" || arg == "-h") {
@@ -123,8 +123,8 @@ std::optional<PageRange> readPageRange(const std::string& text, const std::strin
         return std::stoi(std::string(digits));
     };
     auto from = number(std::string_view(text).substr(0, dash));
-    auto to = dash == std::string::npos ? std::nullopt
-                                        : number(std::string_view(text).substr(dash + 1));
+    auto to =
+        dash == std::string::npos ? std::nullopt : number(std::string_view(text).substr(dash + 1));
     if (!from || !to || *from < 1 || *to > 32768)
         return std::nullopt;
     return PageRange{static_cast<std::int16_t>(*from - 1), static_cast<std::int16_t>(*to - 1),
@@ -133,8 +133,8 @@ std::optional<PageRange> readPageRange(const std::string& text, const std::strin
 
 // The pages the options choose: the whole book (nothing), or a range within the book. Tells
 // `err` why, and gives false, when the range does not fit the book.
-bool choosePages(const ReportStore& store, const Options& options,
-                 std::optional<PageRange>& pages, std::ostream& err)
+bool choosePages(const ReportStore& store, const Options& options, std::optional<PageRange>& pages,
+                 std::ostream& err)
 {
     bool divided = store.RoadwayType == "Divided";
     if (options.side && !divided) {
@@ -150,13 +150,13 @@ bool choosePages(const ReportStore& store, const Options& options,
     }
     std::string side = options.side.value_or("");
     pages = readPageRange(*options.pages, side);
-    std::int32_t last = !divided ? store.LastPage
+    std::int32_t last = !divided         ? store.LastPage
                         : side == "left" ? store.LastLeftPage
                                          : store.LastRightPage;
     if (!pages || pages->from > pages->to || pages->to > last) {
         err << "Pages " << *options.pages << " are not in the book"
-            << (divided ? " (" + side + ")" : std::string()) << ", which has pages 1-"
-            << last + 1 << ".\n";
+            << (divided ? " (" + side + ")" : std::string()) << ", which has pages 1-" << last + 1
+            << ".\n";
         return false;
     }
     return true;

@@ -80,8 +80,8 @@ std::vector<std::string> readBoxLines(std::string_view text)
     while (!rest.empty() && lines.size() < StakeTable::kLines) {
         auto end = rest.find(kLineEnd);
         lines.emplace_back(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view{}
-                                             : rest.substr(end + kLineEnd.size());
+        rest =
+            end == std::string_view::npos ? std::string_view{} : rest.substr(end + kLineEnd.size());
     }
     return lines;
 }

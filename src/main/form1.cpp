@@ -125,8 +125,7 @@ bool Form1::checkNumbers()
 bool Form1::isSaveDue() const
 {
     const ReportStore& store = m_program.store();
-    return store.ReportState == 2 && store.InputError == 0 &&
-           !m_fileName.trimmed().isEmpty();
+    return store.ReportState == 2 && store.InputError == 0 && !m_fileName.trimmed().isEmpty();
 }
 
 void Form1::runSavePrompt()

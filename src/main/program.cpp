@@ -18,10 +18,7 @@ class DialogMessenger : public Messenger
 {
 public:
     explicit DialogMessenger(Program& program) : m_program(program) {}
-    void show(const std::string& text) override
-    {
-        m_program.message(QString::fromStdString(text));
-    }
+    void show(const std::string& text) override { m_program.message(QString::fromStdString(text)); }
 
 private:
     Program& m_program;

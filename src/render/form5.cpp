@@ -3,11 +3,12 @@
 #include "main/program.h"
 #include "render/form6.h"
 
-#include <algorithm>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace quarrow {
 namespace {

@@ -2,9 +2,10 @@
 
 #include "render/bookprinter.h"
 
+#include <QDialog>
+
 #include <cstdint>
 #include <optional>
-#include <QDialog>
 #include <string>
 
 class QComboBox;

@@ -4,11 +4,10 @@
 #include "edit/frmstation.h"
 #include "main/program.h"
 #include "main/reportsaving.h"
-#include "render/bookprinter.h"
 #include "render/form5.h"
 #include "render/pageview.h"
-#include "render/qtpaintersurface.h"
 #include "render/qtbookoutput.h"
+#include "render/qtpaintersurface.h"
 #include "store/reportfile.h"
 
 #include <QMenuBar>

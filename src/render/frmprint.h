@@ -2,9 +2,9 @@
 
 #include "render/bookprinter.h"
 
-#include <functional>
-#include <memory>
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QMenu;

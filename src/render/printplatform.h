@@ -1,7 +1,8 @@
 #pragma once
 
-#include <memory>
 #include <QStringList>
+
+#include <memory>
 
 class QPrinter;
 

@@ -1,12 +1,11 @@
 #include "render/qtbookoutput.h"
 
 #include "render/bookprinter.h"
-#include "render/qtpaintersurface.h"
 #include "render/printplatform.h"
+#include "render/qtpaintersurface.h"
 #include "render/qtprintermetrics.h"
 #include "store/messenger.h"
 
-#include <ostream>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -19,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <ostream>
 
 #ifdef QUARROW_WITH_CUPS
 #include <cups/cups.h>
@@ -99,9 +99,8 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
 #ifdef QUARROW_WITH_CUPS
 // Qt's CUPS engine cannot abort a job: ending it sends what was drawn. So the job is drawn
 // into a file for the printer and sent only once it is complete.
-bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer,
-                  Messenger& messenger, const std::optional<PageRange>& pages,
-                  const PrintProgress& progress)
+bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
+                  const std::optional<PageRange>& pages, const PrintProgress& progress)
 {
     QTemporaryDir folder;
     // Without the ".pdf" suffix the printer keeps its own engine and page.
@@ -134,9 +133,8 @@ bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer,
 
 } // namespace
 
-bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer,
-                    Messenger& messenger, const std::optional<PageRange>& pages,
-                    const PrintProgress& progress)
+bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
+                    const std::optional<PageRange>& pages, const PrintProgress& progress)
 {
 #ifdef QUARROW_WITH_CUPS
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty())
@@ -171,8 +169,8 @@ bool QtBookOutput::printOn(ReportStore& store, const std::string& printer,
 {
     ensureGuiApplication();
     QtPrintPlatform platform;
-    QString name = printer == "default" ? platform.defaultPrinterName()
-                                        : QString::fromStdString(printer);
+    QString name =
+        printer == "default" ? platform.defaultPrinterName() : QString::fromStdString(printer);
     std::unique_ptr<QPrinter> device = name.isEmpty() ? nullptr : platform.openPrinter(name);
     if (!device) {
         err << (name.isEmpty() ? std::string("No printer is installed.")

@@ -5,9 +5,10 @@
 #include "render/pepprint.h"
 #include "store/messenger.h"
 
+#include <QPageLayout>
+
 #include <memory>
 #include <optional>
-#include <QPageLayout>
 
 class QPrinter;
 
@@ -32,9 +33,8 @@ bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& mess
 // lays the pages out for that printer. Fails with "Printer error" (RunError) when the job
 // cannot start. A job that `progress` stops is killed: nothing of it is printed, a file it
 // was printing into is removed, and false is returned.
-bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer,
-                    Messenger& messenger, const std::optional<PageRange>& pages,
-                    const PrintProgress& progress = {});
+bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
+                    const std::optional<PageRange>& pages, const PrintProgress& progress = {});
 
 // What quarrow-book prints with: PDF files, and the system's printers through Qt's print
 // support (CUPS on Linux), laid out for the printer's own page.

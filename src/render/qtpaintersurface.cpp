@@ -2,13 +2,14 @@
 
 #include "store/codepage.h"
 
-#include <cmath>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+
+#include <cmath>
 
 namespace quarrow {
 namespace {
@@ -23,9 +24,8 @@ const QString kCourierNew = QStringLiteral("Courier New");
 
 bool isInstalledFont(const QString& family)
 {
-    return family == kCourierNew ||
-           (!family.isEmpty() &&
-            (QFontDatabase::hasFamily(family) || drawsWithFixedPitchFont(family)));
+    return family == kCourierNew || (!family.isEmpty() && (QFontDatabase::hasFamily(family) ||
+                                                           drawsWithFixedPitchFont(family)));
 }
 
 } // namespace

@@ -1,14 +1,14 @@
 // Golden cases: each folder under tests/data/cases holds one input file, input.*, and what
 // quarrow-book gives for it: expected.stk (the report file written with --stk),
 // expected.messages (standard error, one message a line) and expected.summary.json
-// (--summary). A missing expected file means no such output. An optional file `args`
-// holds further arguments, one a line. Run with QUARROW_REGENERATE=1 (tests/regenerate.sh)
-// to write the expected files anew.
+// (--summary). A missing expected file means no such output. Run with QUARROW_REGENERATE=1
+// (tests/regenerate.sh) to write the expected files anew.
 
 #include "cli/quarrowbook.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
+
 #include <sstream>
 
 namespace quarrow::test {
@@ -37,17 +37,6 @@ fs::path inputOf(const fs::path& folder)
             return entry.path();
     }
     throw std::runtime_error("no input file in " + folder.string());
-}
-
-std::vector<std::string> extraArguments(const fs::path& folder)
-{
-    std::vector<std::string> args;
-    if (!fs::exists(folder / "args"))
-        return args;
-    std::istringstream lines(readFile(folder / "args"));
-    for (std::string line; std::getline(lines, line);)
-        args.push_back(line);
-    return args;
 }
 
 struct ToolRun
@@ -86,11 +75,8 @@ TEST_P(GoldenCase, GivesItsExpectedBookMessagesAndSummary)
 {
     fs::path input = inputOf(folder);
     fs::copy_file(input, work.path() / input.filename());
-    std::vector<std::string> args{input.filename().string(), "--summary", "--stk", "output.stk"};
-    for (const std::string& arg : extraArguments(folder))
-        args.push_back(arg);
-
-    ToolRun run = runIn(work.path(), args);
+    ToolRun run =
+        runIn(work.path(), {input.filename().string(), "--summary", "--stk", "output.stk"});
     EXPECT_EQ(run.exit, run.err.empty() ? 0 : 1) << "exit status and messages disagree";
     expectFileContent(folder / "expected.messages", run.err);
     expectFileContent(folder / "expected.summary.json", run.out);

@@ -22,10 +22,11 @@ struct Search
 TEST(StationSearch, FindsTheFirstBlockOfTheStationsNumber)
 {
     const Search rows[] = {
-        {"", "10+00", true, 0, 2},     {"", "11+00", true, 0, 0},      {"", "1100", true, 0, 0},
-        {"", "11+50", true, 1, 2},     {"", "0+00", true, 1, 0},       {"", "99+00", false, 7, 9},
-        {"", "abc", false, 7, 9},      {"left", "10+50", true, 0, 1},  {"right", "11+50", true, 1, 2},
-        {"right", "99+00", false, 7, 3},
+        {"", "10+00", true, 0, 2},      {"", "11+00", true, 0, 0},
+        {"", "1100", true, 0, 0},       {"", "11+50", true, 1, 2},
+        {"", "0+00", true, 1, 0},       {"", "99+00", false, 7, 9},
+        {"", "abc", false, 7, 9},       {"left", "10+50", true, 0, 1},
+        {"right", "11+50", true, 1, 2}, {"right", "99+00", false, 7, 3},
     };
     TempDir dir;
     RecordingMessenger messenger;

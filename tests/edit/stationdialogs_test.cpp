@@ -107,7 +107,8 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
     });
     const BookPage& page = store.UndividedPages.read(3);
     EXPECT_EQ(store.CurrentPage * 10 + store.BlockIndex, 32);
-    EXPECT_EQ(page.StakeCells.at(2, 0, 0) + page.StakeCells.at(2, 1, 0) + page.StakeCells.at(2, 1, 6),
+    EXPECT_EQ(page.StakeCells.at(2, 0, 0) + page.StakeCells.at(2, 1, 0) +
+                  page.StakeCells.at(2, 1, 6),
               "14+55F  9.997");
     EXPECT_NE(printWindow().view().image(), before);
     EXPECT_EQ(store.StationItems[9], "14+50");

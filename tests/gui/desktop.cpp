@@ -121,8 +121,8 @@ DesktopTest::DesktopTest(QStringList printers, const PrintPlatform* system)
 
 DesktopTest::~DesktopTest()
 {
-    EXPECT_TRUE(modals.unexpected.isEmpty()) << "dialogs opened unexpectedly: "
-                                             << modals.unexpected.join(", ").toStdString();
+    EXPECT_TRUE(modals.unexpected.isEmpty())
+        << "dialogs opened unexpectedly: " << modals.unexpected.join(", ").toStdString();
     EXPECT_TRUE(modals.done()) << "a scripted dialog never opened";
     EXPECT_TRUE(dialogs.answers.empty()) << "a scripted answer was never asked for";
 }

@@ -7,16 +7,18 @@
 #include "render/printplatform.h"
 #include "testsupport.h"
 
-#include <deque>
-#include <functional>
 #include <gtest/gtest.h>
-#include <optional>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
 
 namespace quarrow::test {
 
@@ -136,9 +138,4 @@ void setText(QWidget& window, const char* boxName, const QString& text);
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& texts, std::ostream* out)
-{
-    *out << '"' << texts.join(QStringLiteral("\", \"")).toStdString() << '"';
 }

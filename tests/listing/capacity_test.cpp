@@ -11,14 +11,16 @@ namespace {
 // station that does not fit is named, and the book built so far can still be paged.
 TEST(Capacity, TheLastStationThatFitsAndTheFirstThatDoesNot)
 {
-    for (auto [divided, stations, fits] : {std::tuple{false, 30002, true}, {false, 30003, false},
-                                           {true, 15002, true}, {true, 15003, false}}) {
+    for (auto [divided, stations, fits] : {std::tuple{false, 30002, true},
+                                           {false, 30003, false},
+                                           {true, 15002, true},
+                                           {true, 15003, false}}) {
         SCOPED_TRACE(stations);
         TempDir dir;
         ReportStore store;
         RecordingMessenger messenger;
-        store.InputFileName = dir.write(
-            "big.txt", divided ? dividedListing(stations) : undividedListing(stations));
+        store.InputFileName =
+            dir.write("big.txt", divided ? dividedListing(stations) : undividedListing(stations));
         ASSERT_EQ(GpkQuarrow(store, messenger), 0);
         std::string message = (divided ? " There is something wrong at Sta. "
                                        : " Please correct data input file at station: ") +

@@ -1,7 +1,9 @@
 #include "desktop.h"
+#include "render/form6.h"
+
+#include <QTest>
 
 #include <filesystem>
-#include <QTest>
 
 namespace quarrow::test {
 namespace {
@@ -124,12 +126,15 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         std::string file;
         const char* roadway;
         std::string inputAfter;
+        int pageItems; // of the book alone, none of a book shown before
     };
     const Opened rows[] = {
-        {listing("sr22.txt", undividedListing(4)), "Undivided", file("sr22.stk")},
-        {listing("us97.txt", dividedListing(4)), "Divided", file("us97.stk")},
-        {sampleFile("us97-divided.stk").string(), "Divided", sampleFile("us97-divided.stk").string()},
-        {listing("jobs.stk/sr22.txt", undividedListing(4)), "Undivided", file("jobs.stk/sr22.stk")},
+        {listing("sr22.txt", undividedListing(4)), "Undivided", file("sr22.stk"), 2},
+        {listing("us97.txt", dividedListing(4)), "Divided", file("us97.stk"), 2},
+        {sampleFile("us97-divided.stk").string(), "Divided",
+         sampleFile("us97-divided.stk").string(), 22},
+        {listing("jobs.stk/sr22.txt", undividedListing(7)), "Undivided", file("jobs.stk/sr22.stk"),
+         3},
     };
     for (const Opened& row : rows) {
         SCOPED_TRACE(row.file);
@@ -139,6 +144,7 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         EXPECT_EQ(store.ReportFileName, row.inputAfter);
         EXPECT_EQ(shown(), store.RoadwayType == "Divided" ? "left0" : "0");
         EXPECT_EQ(store.ReportState, 2);
+        EXPECT_EQ(child<QComboBox>(program.form6(), "Combo1").count(), row.pageItems);
         ASSERT_TRUE(program.isPrintWindowLoaded());
         EXPECT_TRUE(printWindow().isVisible());
         auto& label = child<QLabel>(form1(), "lblFilename");
@@ -187,15 +193,23 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
         preview();
     }
     EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Saving Report File: ")).size(), 8);
-    EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Overwrite report file: Do you want to "
-                                                       "overwrite file: ")).size(), 2);
+    EXPECT_EQ(dialogs.questions.mid(1, 2),
+              QStringList({"Saving Report File:  Do you want to save report file ?",
+                           "Saving Report File: You are going to lose all corrections to your "
+                           "report. Do you want to save the file ?"}));
+    EXPECT_EQ(dialogs.questions
+                  .filter(QStringLiteral("Overwrite report file: Do you want to "
+                                         "overwrite file: "))
+                  .size(),
+              2);
 }
 
 TEST_F(MainWindow, AboutShowsTheProgramWithoutSystemInformationHere)
 {
     modals.then(QStringLiteral("frmAbout"), [](QDialog& about) {
         EXPECT_EQ(about.windowTitle(), QStringLiteral("About Quarrow Program"));
-        EXPECT_EQ(child<QLabel>(about, "lblVersion").text(), QStringLiteral("   OCTOBER 16TH 2001"));
+        EXPECT_EQ(child<QLabel>(about, "lblVersion").text(),
+                  QStringLiteral("   OCTOBER 16TH 2001"));
         click(about, "cmdSysInfo");
         click(about, "cmdOK");
     });

@@ -16,8 +16,8 @@ struct Station
 
 TEST(ConvertInDouble, ReadsHundredsPlusRemainder)
 {
-    const Station rows[] = {{"3+25", 325},  {"0+2.5", 2.5}, {"+5", 5}, {"7+", 700},
-                            {" 12 + 50 ", 1250}, {"7.5", 7.5},   {"", 0},  {".", 0}};
+    const Station rows[] = {{"3+25", 325},       {"0+2.5", 2.5}, {"+5", 5}, {"7+", 700},
+                            {" 12 + 50 ", 1250}, {"7.5", 7.5},   {"", 0},   {".", 0}};
     RecordingMessenger messenger;
     for (const Station& row : rows)
         EXPECT_EQ(ConvertInDouble(row.text, messenger), row.value) << row.text;

@@ -49,13 +49,13 @@ protected:
         return {};
     }
 
-    // Preview of a listing, choosing `printer` in the font and printer dialog, which starts
-    // with the current printer.
-    void preview(const std::string& listing, const QString& printer, const QString& current)
+    // Preview of a file, choosing `printer` in the font and printer dialog, which starts with
+    // the current printer.
+    void preview(const std::string& file, const QString& printer, const QString& current)
     {
         type("txtProjectNumber", QStringLiteral("104"));
         type("txtControlNumber", QStringLiteral("2207"));
-        browse(dir.write("book.txt", listing));
+        browse(file);
         modals.then(QStringLiteral("frmSystem"), [printer, current](QDialog& dialog) {
             auto& printers = child<QComboBox>(dialog, "Combo1_0");
             EXPECT_EQ(printers.currentText(), current);
@@ -78,27 +78,34 @@ TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
     struct Job
     {
         const char* printer;
-        bool divided;
+        const std::string& book;
         const char* from; // nothing: PrintAll
         const char* to;
         const char* side;
         const char* pages;
-        PrintableArea area; // of the printer's default paper, less 18 points all round
+        PrintableArea area;    // of the printer's default paper, less 18 points all round
         const char* firstSide; // of the job's first page
         std::int32_t firstPage;
     };
+    // A divided book whose right book is shorter than its left.
+    std::string report =
+        readFile(testDataFile("cases/divided-medians-notes-and-pages/expected.stk"));
+    std::string divided =
+        dir.write("book.stk",
+                  report.substr(0, report.rfind("\r\n" + std::string(44, ' ') + "ROADWAY(right)")));
+    std::string undivided = dir.write("book.txt", undividedListing(7));
     const PrintableArea a4{559.0 / 6, 806.0 / 12};
+    const PrintableArea letter{96, 63};
     const Job jobs[] = {
-        {"PDF-A4", false, nullptr, nullptr, "", "1 2 3", a4, "", 0},
-        {"PDF-A4", false, "2", "3", "", "2 3", a4, "", 1},
-        {"PDF", true, nullptr, nullptr, "", "(left)1 (left)2 (Right)1 (Right)2", {96, 63}, "left", 0},
-        {"PDF", true, "2", "2", "right", "(Right)2", {96, 63}, "right", 1},
+        {"PDF-A4", undivided, nullptr, nullptr, "", "1 2 3", a4, "", 0},
+        {"PDF-A4", undivided, "2", "3", "", "2 3", a4, "", 1},
+        {"PDF", divided, nullptr, nullptr, "", "(left)1 (left)2 (Right)1", letter, "left", 0},
+        {"PDF", divided, "1", "1", "right", "(Right)1", letter, "right", 0},
     };
     QString current = QStringLiteral("PDF"); // the system's default
     for (const Job& job : jobs) {
         SCOPED_TRACE(job.pages);
-        preview(job.divided ? dividedListing(4) : undividedListing(7),
-                QString::fromLatin1(job.printer), current);
+        preview(job.book, QString::fromLatin1(job.printer), current);
         current = QString::fromLatin1(job.printer);
         dialogs.messages.clear();
         if (!job.from) {
@@ -123,7 +130,8 @@ TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
         fs::remove(pdf);
     }
     // A long job cancelled from its progress dialog never reaches the printer.
-    preview(undividedListing(6000), QStringLiteral("PDF"), QStringLiteral("PDF"));
+    preview(dir.write("long.txt", undividedListing(6000)), QStringLiteral("PDF"),
+            QStringLiteral("PDF"));
     modals.then(QStringLiteral("printProgress"),
                 [](QDialog& progress) { progress.findChild<QPushButton*>()->click(); });
     dialogs.messages.clear();
@@ -136,44 +144,46 @@ TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
 struct ToolRun
 {
     std::vector<std::string> args;
-    int exit;
-    const char* err;
-    const char* printer; // the printer whose job holds the pages, if any
-    const char* pages;
+    const char* printer; // the printer that prints; none: the run is refused
+    const char* result;  // the pages printed, or the reason for refusing
 };
 
 // quarrow-book prints on a printer with the desktop program's printing; what cannot be
-// printed as asked is refused with its reason and prints nothing.
+// printed as asked is refused with its reason, exit status 1, and prints nothing.
 TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
 {
     std::string sr22 = sampleFile("sr22-undivided.stk").string();
     std::string us97 = sampleFile("us97-divided.stk").string();
     const ToolRun runs[] = {
-        {{sr22, "--print", "PDF"}, 0, "", "PDF", "1 2 3 4 5 6 7 8 9 10 11"},
-        {{sr22, "--print", "default", "--pages", "2-3"}, 0, "", "PDF", "2 3"},
-        {{us97, "--print", "PDF-A4", "--pages", "10-11", "--side", "right"}, 0, "", "PDF-A4",
+        {{sr22, "--print", "PDF"}, "PDF", "1 2 3 4 5 6 7 8 9 10 11"},
+        {{sr22, "--print", "default", "--pages", "2-3"}, "PDF", "2 3"},
+        {{us97, "--print", "PDF-A4", "--pages", "10-11", "--side", "right"},
+         "PDF-A4",
          "(Right)10 (Right)11"},
-        {{sr22, "--print", "Nowhere"}, 1, "No printer named \"Nowhere\" is installed.\n", "", ""},
-        {{us97, "--print", "PDF", "--pages", "2-3"}, 1,
-         "The book is divided: --side left or --side right chooses the book that --pages counts "
-         "in.\n",
-         "", ""},
-        {{sr22, "--print", "PDF", "--pages", "5-12"}, 1,
-         "Pages 5-12 are not in the book, which has pages 1-11.\n", "", ""},
-        {{sr22, "--print", "PDF", "--side", "left"}, 1,
-         "The book is undivided: --side chooses a book of a divided roadway.\n", "", ""},
+        {{sr22, "--print", "Nowhere"}, "", "No printer named \"Nowhere\" is installed."},
+        {{us97, "--print", "PDF", "--pages", "2-3"},
+         "",
+         "The book is divided: --side left or --side right chooses the book that --pages "
+         "counts in."},
+        {{sr22, "--print", "PDF", "--pages", "5-12"},
+         "",
+         "Pages 5-12 are not in the book, which has pages 1-11."},
+        {{sr22, "--print", "PDF", "--side", "left"},
+         "",
+         "The book is undivided: --side chooses a book of a divided roadway."},
     };
     QtBookOutput book(testDate);
     for (const ToolRun& run : runs) {
-        SCOPED_TRACE(run.args[2] + " " + (run.args.size() > 3 ? run.args[4] : ""));
+        SCOPED_TRACE(run.result);
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(static_cast<int>(runQuarrowBook(run.args, out, err, &book)), run.exit);
-        EXPECT_EQ(err.str(), run.err);
-        if (*run.printer) {
-            std::string pdf = printed(run.printer);
-            EXPECT_EQ(pdfPageHeaders(pdf), run.pages);
-            fs::remove(pdf);
+        auto exit = runQuarrowBook(run.args, out, err, &book);
+        bool prints = *run.printer != 0;
+        EXPECT_EQ(exit, prints ? ExitCode::Ok : ExitCode::Failed);
+        EXPECT_EQ(err.str(), prints ? std::string() : run.result + std::string("\n"));
+        if (prints) {
+            EXPECT_EQ(pdfPageHeaders(printed(run.printer)), run.result);
+            fs::remove(outputFile(run.printer));
         }
     }
     std::this_thread::sleep_for(std::chrono::seconds(1));

@@ -4,10 +4,11 @@
 #include "render/pageview.h"
 #include "render/printplatform.h"
 
-#include <filesystem>
 #include <QAction>
 #include <QScreen>
 #include <QTest>
+
+#include <filesystem>
 
 namespace quarrow::test {
 namespace {
@@ -27,7 +28,8 @@ protected:
 TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
 {
     open(dir.write("us97.txt", dividedListing(4)));
-    EXPECT_TRUE(printWindow().screen()->availableGeometry().contains(printWindow().frameGeometry()));
+    EXPECT_TRUE(
+        printWindow().screen()->availableGeometry().contains(printWindow().frameGeometry()));
     float width = static_cast<float>(printWindow().frameGeometry().width() * 15);
     float height = static_cast<float>(printWindow().frameGeometry().height() * 15);
     EXPECT_EQ(store.DrawScale, height / 15120 > width / 11520 ? width / 11820 : height / 15420);
@@ -43,7 +45,8 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
     for (auto [forward, expected, message] : steps) {
         dialogs.messages.clear();
         forward ? printWindow().viewForward_Click() : printWindow().viewBackward_Click();
-        EXPECT_EQ(shown() + dialogs.messages.join("").toStdString(), expected + std::string(message));
+        EXPECT_EQ(shown() + dialogs.messages.join("").toStdString(),
+                  expected + std::string(message));
         EXPECT_EQ(printWindow().view().image() == page, *message != 0) << expected;
         page = printWindow().view().image();
     }
@@ -90,11 +93,13 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
         EXPECT_EQ(child<QLabel>(dialog, "Label3").text(), QStringLiteral("Total Left Side Pages:"));
         sides.setCurrentIndex(1);
         emit sides.activated(1);
-        EXPECT_EQ(child<QLabel>(dialog, "Label3").text(), QStringLiteral("Total Right Side Pages:"));
+        EXPECT_EQ(child<QLabel>(dialog, "Label3").text(),
+                  QStringLiteral("Total Right Side Pages:"));
         EXPECT_EQ(child<QLabel>(dialog, "Label6").text(), QStringLiteral("3"));
         modals.then(QStringLiteral("Form6"), [](QDialog& picker) {
             auto& pages = child<QComboBox>(picker, "Combo1");
-            EXPECT_EQ(pages.itemText(1), QStringLiteral("              2          11+50          12+50"));
+            EXPECT_EQ(pages.itemText(1),
+                      QStringLiteral("              2          11+50          12+50"));
             emit pages.activated(1);
         });
         click(dialog, "Command2");

@@ -6,8 +6,9 @@
 #include "store/reportfile.h"
 #include "testsupport.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace quarrow::test {
 namespace {

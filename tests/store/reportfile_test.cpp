@@ -21,9 +21,9 @@ TEST(ReportFile, AFailedSaveKeepsTheFileThatWasThere)
         store.RoadwayType = "Undivided";
         store.ReportFileName = name;
         EXPECT_FALSE(writeReport(store, messenger));
-        EXPECT_EQ(messenger.messages, std::vector<std::string>{" Program Error : " +
-                                                               std::string(description) +
-                                                               " occured in WriteItTothePage"});
+        EXPECT_EQ(messenger.messages,
+                  std::vector<std::string>{" Program Error : " + std::string(description) +
+                                           " occured in WriteItTothePage"});
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder.stk"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -6,8 +6,9 @@
 #include "store/reportfile.h"
 #include "testsupport.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 #include <sstream>
 
 namespace quarrow::test {
@@ -76,8 +77,8 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     fs::create_directories(folder);
     writeBytes(folder / pathOf(name.file + ".txt"),
                withLineEnds(readFile(sampleFile("sr22-undivided.txt")), name.lineEnd));
-    std::string root = std::string(name.separator) == "/" ? dir.path().generic_string()
-                                                          : dir.path().string();
+    std::string root =
+        std::string(name.separator) == "/" ? dir.path().generic_string() : dir.path().string();
     ASSERT_EQ(root.substr(1, 2), std::string(":") + name.separator) << root;
     std::string base = root + name.separator + name.folder + name.separator + name.file;
 
@@ -87,7 +88,8 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     ASSERT_EQ(GpkQuarrow(store, messenger), 0);
     EXPECT_EQ(store.ReportFileName, base + ".stk");
     ASSERT_TRUE(writeReport(store, messenger));
-    EXPECT_EQ(bytesOf(folder / pathOf(name.file + ".stk")), readFile(sampleFile("sr22-undivided.stk")));
+    EXPECT_EQ(bytesOf(folder / pathOf(name.file + ".stk")),
+              readFile(sampleFile("sr22-undivided.stk")));
 
     resave(base + ".stk");
     std::string resaved = bytesOf(folder / pathOf(name.file + ".stk"));
@@ -96,12 +98,13 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2) << "a file left behind";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, WindowsNames,
-    testing::Values(WindowsName{"Plain", "jobs", "sr22", "\\", "\r\n"},
-                    WindowsName{"AccentedInADottedFolder", "road.v1", "Straße € “Ost”", "\\", "\n"},
-                    WindowsName{"PolishAndCyrillicWithSlashes", "jobs.stk", "Łódź Дорога", "/", "\r"}),
-    [](const auto& param) { return std::string(param.param.label); });
+INSTANTIATE_TEST_SUITE_P(Names, WindowsNames,
+                         testing::Values(WindowsName{"Plain", "jobs", "sr22", "\\", "\r\n"},
+                                         WindowsName{"AccentedInADottedFolder", "road.v1",
+                                                     "Straße € “Ost”", "\\", "\n"},
+                                         WindowsName{"PolishAndCyrillicWithSlashes", "jobs.stk",
+                                                     "Łódź Дорога", "/", "\r"}),
+                         [](const auto& param) { return std::string(param.param.label); });
 
 } // namespace
 } // namespace quarrow::test
