@@ -15,8 +15,8 @@ namespace {
 struct Options
 {
     std::string input;
-    std::string project;
-    std::string control;
+    std::optional<std::string> project;
+    std::optional<std::string> control;
     std::optional<std::string> stk;
     std::optional<std::string> pdf;
     std::optional<std::string> print;
@@ -58,8 +58,10 @@ std::string usage(bool withOutput)
 std::optional<std::string>* valueOption(Options& options, const std::string& arg)
 {
     const std::pair<const char*, std::optional<std::string> Options::*> named[] = {
-        {"--stk", &Options::stk},     {"--pdf", &Options::pdf},   {"--print", &Options::print},
-        {"--pages", &Options::pages}, {"--side", &Options::side},
+        {"--project", &Options::project}, {"--control", &Options::control},
+        {"--stk", &Options::stk},         {"--pdf", &Options::pdf},
+        {"--print", &Options::print},     {"--pages", &Options::pages},
+        {"--side", &Options::side},
     };
     for (auto [name, member] : named) {
         if (arg == name)
@@ -72,14 +74,10 @@ std::optional<std::string>* valueOption(Options& options, const std::string& arg
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
 {
     Options options;
-    std::optional<std::string> project;
-    std::optional<std::string> control;
     bool haveInput = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::optional<std::string>* value = arg == "--project"   ? &project
-                                            : arg == "--control" ? &control
-                                                                 : valueOption(options, arg);
+        std::optional<std::string>* value = valueOption(options, arg);
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--summary") {
@@ -100,8 +98,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             haveInput = true;
         }
     }
-    options.project = project.value_or("");
-    options.control = control.value_or("");
     if (!haveInput && !options.help)
         error = "No input file given.";
     else if ((options.pages || options.side) && !options.pdf && !options.print)
@@ -279,8 +275,8 @@ ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
 
     ReportStore store;
     StreamMessenger messenger(err);
-    store.ProjectNumber = options->project;
-    store.ControlNumber = options->control;
+    store.ProjectNumber = options->project.value_or("");
+    store.ControlNumber = options->control.value_or("");
     store.InputFileName = std::string(trimBlanks(options->input));
     std::optional<PageRange> pages;
     if (!buildBook(store, messenger) || !choosePages(store, *options, pages, err))

@@ -97,24 +97,35 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
 }
 
 #ifdef QUARROW_WITH_CUPS
+// The printer prints into a file while this lives. Without the ".pdf" suffix the printer
+// keeps its own engine and page.
+class SpoolFile
+{
+public:
+    SpoolFile(QPrinter& printer, const QTemporaryDir& folder)
+        : m_printer(printer), m_name(folder.filePath(QStringLiteral("job")))
+    {
+        m_printer.setOutputFileName(m_name);
+    }
+    ~SpoolFile() { m_printer.setOutputFileName(QString()); }
+    SpoolFile(const SpoolFile&) = delete;
+    SpoolFile& operator=(const SpoolFile&) = delete;
+
+    QByteArray name() const { return QFile::encodeName(m_name); }
+
+private:
+    QPrinter& m_printer;
+    QString m_name;
+};
+
 // Qt's CUPS engine cannot abort a job: ending it sends what was drawn. So the job is drawn
 // into a file for the printer and sent only once it is complete.
 bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
                   const std::optional<PageRange>& pages, const PrintProgress& progress)
 {
     QTemporaryDir folder;
-    // Without the ".pdf" suffix the printer keeps its own engine and page.
-    QString job = folder.filePath(QStringLiteral("job"));
-    printer.setOutputFileName(job);
-    bool complete = false;
-    try {
-        complete = drawJob(printer, store, renderer, messenger, pages, progress);
-    } catch (...) {
-        printer.setOutputFileName(QString());
-        throw;
-    }
-    printer.setOutputFileName(QString());
-    if (!complete)
+    SpoolFile job(printer, folder);
+    if (!drawJob(printer, store, renderer, messenger, pages, progress))
         return false;
     std::array<cups_option_t, 2> options{{
         {const_cast<char*>("media"), nullptr},
@@ -124,7 +135,7 @@ bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer, Mes
     options[0].value = media.data();
     // A queue's instance ("printer/instance") is an option set, not a queue of its own.
     QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toUtf8();
-    if (cupsPrintFile(queue.constData(), QFile::encodeName(job).constData(), "Quarrow Print Book",
+    if (cupsPrintFile(queue.constData(), job.name().constData(), "Quarrow Print Book",
                       static_cast<int>(options.size()), options.data()) == 0)
         fail(errors::kPrinterError);
     return true;
