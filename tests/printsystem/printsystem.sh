@@ -89,7 +89,9 @@ if ! lpstat -r >/dev/null 2>&1; then
     stop
     exit 1
 fi
-lpadmin -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd"
-lpadmin -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" -o PageSize=A4
-lpadmin -d PDF
+# lpadmin warns that printer drivers (PPD files) are deprecated; they still serve here.
+queue() { lpadmin "$@" 2> >(grep -v "deprecated" >&2); }
+queue -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd"
+queue -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" -o PageSize=A4
+queue -d PDF
 echo "print system started: CUPS_SERVER=$socket"
