@@ -29,7 +29,8 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Answers nothing: the measured flows show no message and ask no question.
+// Chooses `file` to open and answers nothing else: the measured flows show no message and
+// ask no question.
 class SilentDialogs : public quarrow::Dialogs
 {
 public:
@@ -38,11 +39,17 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     bool question(QWidget*, const QString&, const QString&) override { return false; }
-    bool openFile(QWidget*, const QString&, quarrow::FileDialogState&) override { return false; }
+    bool openFile(QWidget*, const QString&, quarrow::FileDialogState& state) override
+    {
+        state.fileName = file;
+        return true;
+    }
     bool saveFile(QWidget*, const QString&, const QString&, quarrow::FileDialogState&) override
     {
         return false;
     }
+
+    QString file;
 };
 
 // Presses "&Preview" in the font and printer dialog as soon as it shows.
@@ -98,8 +105,8 @@ int main(int argc, char** argv)
     writeListing(listing, 30002);
     setBox(form, "txtProjectNumber", QStringLiteral("104"));
     setBox(form, "txtControlNumber", QStringLiteral("2207"));
-    program.store().InputFileName = listing.toStdString();
-    form.findChild<QLabel*>(QStringLiteral("lblFilename"))->setText(listing);
+    dialogs.file = listing;
+    form.cmdBrowse_Click();
 
     AcceptDialogs accept;
     application.installEventFilter(&accept);
