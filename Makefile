@@ -2,7 +2,7 @@
 # `make test` builds and runs every test (a normal build and a sanitizer build);
 # `make test-windows` builds for Windows with MinGW-w64 and runs the tests under Wine.
 # `make fuzz` fuzzes the listing and report-file readers (FUZZ_SECONDS per target);
-# `make fuzz-short` is the short run CI does.
+# `make fuzz-short` is the short run CI does. `make bench` and `make bench-print` measure.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
