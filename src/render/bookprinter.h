@@ -39,23 +39,18 @@ public:
     BookPrinter(ReportStore& store, PepPrint& renderer, Messenger& messenger,
                 PrintProgress progress = {});
 
-    // Draws page `CurrentPage` of the current side and starts a new page.
-    void printOnePage(DrawingSurface& printer);
-
-    // The undivided book, or the left book and then the right book. A roadway type that is
-    // neither prints nothing.
-    bool printAll(DrawingSurface& printer);
-
-    // Pages `from` to `to` (0-based) of the undivided book, or of the book of a divided
-    // roadway that `side` names ("left" or "right"; any other text prints nothing). Nothing
-    // checks the range against the book: pages beyond it print whatever they hold.
-    bool printPages(DrawingSurface& printer, std::int16_t from, std::int16_t to,
-                    const std::string& side);
-
-    // The range, or the whole book when there is none.
+    // The range, or, when there is none, the undivided book or the left book and then the
+    // right book. A range's side is "left" or "right" in a divided book; any other side, or a
+    // roadway type that is neither, prints nothing. Nothing checks the range against the
+    // book: pages beyond it print whatever they hold.
     bool print(DrawingSurface& printer, const std::optional<PageRange>& pages);
 
 private:
+    // Draws page `CurrentPage` of the current side and starts a new page.
+    void printOnePage(DrawingSurface& printer);
+    bool printAll(DrawingSurface& printer);
+    bool printPages(DrawingSurface& printer, std::int16_t from, std::int16_t to,
+                    const std::string& side);
     bool printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to);
     template <typename Step>
     void reportFailure(Step&& step);
