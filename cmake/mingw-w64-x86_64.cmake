@@ -18,10 +18,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Static runtime libraries: the programs run under Wine or on a bare Windows machine
-# without looking for the compiler's DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # CTest and test discovery run the programs under Wine, in a Wine prefix of this build
 # folder's own so that runs do not depend on the user's ~/.wine.
 find_program(QUARROW_WINE NAMES wine64 wine HINTS /usr/lib/wine)
