@@ -24,6 +24,7 @@ struct Options
     std::optional<std::string> side;
     bool summary = false;
     bool help = false;
+    bool version = false;
 };
 
 std::string usage(bool withOutput)
@@ -45,10 +46,12 @@ std::string usage(bool withOutput)
                   "  --print PRINTER    print the book on a printer; \"default\" is the system's\n"
                   "                     default printer\n"
                   "  --pages FROM-TO    print pages FROM to TO only (1-based, e.g. 2-3)\n"
-                  "  --side left|right  the book of a divided roadway that --pages counts in\n"
+                  "  --side left|right  print that book of a divided roadway, or count --pages in\n"
+                  "                     it\n"
                 : "  --pdf, --print     (not available: this build has no PDF or printer output)\n";
     text += "  --summary          print the book's counters and selection lists as JSON\n"
             "  --help             show this text\n"
+            "  --version          show the program's version\n"
             "\n"
             "Exit status: 0 book built and printed without messages, 1 input refused, nothing\n"
             "or not all printed, or a message shown, 2 wrong usage.\n";
@@ -70,6 +73,25 @@ std::optional<std::string>* valueOption(Options& options, const std::string& arg
     return nullptr;
 }
 
+// The page header's texts arrive as UTF-8 and are printed in the book's Windows-1252, as the
+// windows take them; a character the book cannot hold is refused rather than printed as "?".
+void takeHeaderTexts(Options& options, std::string& error)
+{
+    const std::pair<const char*, std::optional<std::string>*> texts[] = {
+        {"--project", &options.project}, {"--control", &options.control}};
+    for (auto [name, text] : texts) {
+        if (!*text)
+            continue;
+        auto book = exactWindows1252FromUtf8(**text);
+        if (!book) {
+            error = std::string(name) + " \"" + **text +
+                    "\" holds a character that the book, written in Windows-1252, cannot hold.";
+            return;
+        }
+        **text = *book;
+    }
+}
+
 // Returns the options, or an error text for wrong usage.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
 {
@@ -80,6 +102,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         std::optional<std::string>* value = valueOption(options, arg);
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--summary") {
             options.summary = true;
         } else if (value && i + 1 < args.size()) {
@@ -98,22 +122,25 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             haveInput = true;
         }
     }
-    if (!haveInput && !options.help)
+    if (!haveInput && !options.help && !options.version)
         error = "No input file given.";
     else if ((options.pages || options.side) && !options.pdf && !options.print)
         error = "--pages and --side choose what --pdf or --print prints.";
     else if (options.side && *options.side != "left" && *options.side != "right")
         error = "--side takes left or right.";
+    else
+        takeHeaderTexts(options, error);
     return error.empty() ? std::optional(options) : std::nullopt;
 }
 
-// "FROM-TO", 1-based, as the 0-based pages of `side`; nothing when it is not two page
-// numbers.
-std::optional<PageRange> readPageRange(const std::string& text, const std::string& side)
+// "FROM-TO", 1-based, as 0-based pages of `side`, whose last page is `last`; nothing unless
+// both are page numbers of that book, in order.
+std::optional<PageRange> readPageRange(const std::string& text, std::int32_t last,
+                                       const std::string& side)
 {
     auto dash = text.find('-');
     auto number = [](std::string_view digits) -> std::optional<int> {
-        if (digits.empty() || digits.size() > 5 ||
+        if (digits.empty() || digits.size() > 9 ||
             digits.find_first_not_of("0123456789") != std::string_view::npos)
             return std::nullopt;
         return std::stoi(std::string(digits));
@@ -121,14 +148,16 @@ std::optional<PageRange> readPageRange(const std::string& text, const std::strin
     auto from = number(std::string_view(text).substr(0, dash));
     auto to =
         dash == std::string::npos ? std::nullopt : number(std::string_view(text).substr(dash + 1));
-    if (!from || !to || *from < 1 || *to > 32768)
+    if (!from || !to || *from < 1 || *from > *to || *to > last + 1)
         return std::nullopt;
+    // Page counts fit a page range: no book has more pages than its array holds.
     return PageRange{static_cast<std::int16_t>(*from - 1), static_cast<std::int16_t>(*to - 1),
                      side};
 }
 
-// The pages the options choose: the whole book (nothing), or a range within the book. Tells
-// `err` why, and gives false, when the range does not fit the book.
+// The pages the options choose: the whole book (nothing), one book of a divided roadway, or
+// a range within the book. Tells `err` why, and gives false, when the range does not fit the
+// book.
 bool choosePages(const ReportStore& store, const Options& options, std::optional<PageRange>& pages,
                  std::ostream& err)
 {
@@ -137,19 +166,22 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
         err << "The book is undivided: --side chooses a book of a divided roadway.\n";
         return false;
     }
-    if (!options.pages)
-        return true;
-    if (divided && !options.side) {
+    if (options.pages && divided && !options.side) {
         err << "The book is divided: --side left or --side right chooses the book that --pages "
                "counts in.\n";
         return false;
     }
     std::string side = options.side.value_or("");
-    pages = readPageRange(*options.pages, side);
     std::int32_t last = !divided         ? store.LastPage
                         : side == "left" ? store.LastLeftPage
                                          : store.LastRightPage;
-    if (!pages || pages->from > pages->to || pages->to > last) {
+    if (!options.pages) {
+        if (options.side)
+            pages = PageRange{0, static_cast<std::int16_t>(last), side};
+        return true;
+    }
+    pages = readPageRange(*options.pages, last, side);
+    if (!pages) {
         err << "Pages " << *options.pages << " are not in the book"
             << (divided ? " (" + side + ")" : std::string()) << ", which has pages 1-" << last + 1
             << ".\n";
@@ -260,6 +292,13 @@ std::string summaryJson(const ReportStore& store)
 ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                         BookOutput* output)
 {
+    ReportStore store;
+    return runQuarrowBook(args, out, err, output, store);
+}
+
+ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                        BookOutput* output, ReportStore& store)
+{
     std::string error;
     auto options = parseOptions(args, error);
     if (options && (options->pdf || options->print) && !output)
@@ -272,9 +311,13 @@ ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
         out << usage(output != nullptr);
         return ExitCode::Ok;
     }
+    if (options->version) {
+        out << "quarrow-book " << QUARROW_VERSION << '\n';
+        return ExitCode::Ok;
+    }
 
-    ReportStore store;
     StreamMessenger messenger(err);
+    resetCounters(store);
     store.ProjectNumber = options->project.value_or("");
     store.ControlNumber = options->control.value_or("");
     store.InputFileName = std::string(trimBlanks(options->input));

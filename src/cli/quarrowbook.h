@@ -43,9 +43,14 @@ public:
 
 // quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE] [--pdf FILE]
 //              [--print PRINTER] [--pages FROM-TO] [--side left|right] [--summary]
+// quarrow-book --help | --version
 // Messages go to `err`, one per line; the summary to `out`.
 ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                         BookOutput* output = nullptr);
+// The same, building or reading the book into `store`, as the desktop program does with the
+// one store it keeps for every book.
+ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                        BookOutput* output, ReportStore& store);
 
 // The book's roadway type, number format, page counters, file names and selection lists
 // as a JSON object (UTF-8).

@@ -51,9 +51,12 @@ void Form2::Label4_Change()
     m_combo2->setVisible(m_label4->text() != QLatin1String("Undivided"));
 }
 
+// Each time the dialog opens, typing goes to the station box, whichever control had the
+// focus when it was last closed.
 void Form2::mnuEdit_Click()
 {
     m_combo4->setEditText(m_combo4->itemText(0));
+    m_combo4->setFocus();
     exec();
 }
 

@@ -100,8 +100,7 @@ std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::st
     }
     if (table == EditTable::Stake && !boxes.empty()) {
         auto lines = readBoxLines(boxes[0]);
-        std::string_view station = trimBlanks(lines[0]);
-        if (!station.empty() && !contains(station, "+"))
+        if (lines.empty() || !contains(lines[0], "+"))
             return "The station must be written with a \"+\" (for example 10+00). Please correct.";
     }
     return std::nullopt;

@@ -29,7 +29,7 @@ std::vector<std::string> readBoxLines(std::string_view text);
 
 // Why the report file could not keep the boxes' texts, or nothing when it can: its cells are
 // separated by commas and its lines by line ends, and it finds each block by the "+" of the
-// block's station.
+// block's station, so a corrected block must keep a station.
 std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::string>& boxes);
 
 // Writes the boxes into block BlockIndex of page CurrentPage of the current book, each line

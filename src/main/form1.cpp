@@ -177,10 +177,7 @@ void Form1::preview()
 {
     if (m_program.store().UnsavedCorrections)
         runSavePrompt();
-    ReportStore& store = m_program.store();
-    store.ReportState = 0;
-    store.LastPage = store.LastRightPage = store.LastLeftPage = 0;
-    store.PageIndex = store.LeftPageIndex = store.RightPageIndex = 0;
+    resetCounters(m_program.store());
     if (openBook())
         drawAndShow();
     else

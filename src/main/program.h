@@ -56,7 +56,11 @@ public:
         try {
             handler();
         } catch (const RunError& error) {
-            message(QString::fromLatin1(head) + fromBook(error.what()) + QString::fromLatin1(tail));
+            QString text =
+                QString::fromLatin1(head) + fromBook(error.what()) + QString::fromLatin1(tail);
+            if (!error.reason().empty())
+                text += QLatin1Char('\n') + QString::fromStdString(error.reason());
+            message(text);
         }
     }
 

@@ -1,6 +1,7 @@
 #include "main/qtdialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace quarrow {
@@ -23,25 +24,43 @@ bool runFileDialog(QFileDialog& dialog, const QString& filter, FileDialogState& 
 
 } // namespace
 
+// Qt reads a filter's patterns from the parentheses that end it; a description that ends
+// with its pattern already is taken as it is.
 QStringList qtFilters(const QString& filter)
 {
     QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        filters << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + QLatin1Char(' ') + pattern);
+    }
     return filters;
+}
+
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, buttons, parent);
+    // A window manager that sizes the box by its text would cut a longer title: the box is
+    // made wide enough for the title in a bold font and the frame's buttons beside it.
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    int width = QFontMetrics(titleFont).horizontalAdvance(title) + 120;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
 }
 
 void QtDialogs::message(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok, parent);
-    box.exec();
+    messageBox(parent, kProgramTitle, text, QMessageBox::Ok)->exec();
 }
 
 bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+    return messageBox(parent, title, text, QMessageBox::Yes | QMessageBox::No)->exec() ==
+           QMessageBox::Yes;
 }
 
 bool QtDialogs::openFile(QWidget* parent, const QString& filter, FileDialogState& state)

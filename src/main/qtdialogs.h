@@ -2,6 +2,10 @@
 
 #include "main/dialogs.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 namespace quarrow {
 
 // The desktop program's dialogs: QMessageBox and QFileDialog.
@@ -15,7 +19,12 @@ public:
                   FileDialogState& state) override;
 };
 
-// "Description(*.txt)|*.txt|..." as Qt's "Description(*.txt) (*.txt);;..."
+// "Description|*.txt|..." as Qt's "Description (*.txt)"; a description that ends with its
+// pattern in parentheses, "Description(*.txt)", stays as it is.
 QStringList qtFilters(const QString& filter);
+
+// An OK-only or Yes/No box without icon, wide enough for its title.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons);
 
 } // namespace quarrow

@@ -10,6 +10,7 @@
 #include "render/qtpaintersurface.h"
 #include "store/reportfile.h"
 
+#include <QEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -105,20 +106,28 @@ void frmPrint::Form_Load()
     });
 }
 
-// The window takes the size of the printer's printable area or, where that would not fit
-// the screen, the largest size of the same shape that does.
+// The window, frame included, takes the size of the printer's printable area or, where that
+// would not fit the screen, the largest size of the same shape that does, and stands within
+// the screen.
 void frmPrint::fitToScreen()
 {
     const ReportStore& store = m_program.store();
     QSizeF page(store.PrintWidthChars * 120 / kTwipsPerPixel,
                 store.PrintHeightLines * 240 / kTwipsPerPixel);
-    // The frame is known once the window is shown; until then, allow for a title bar.
+    // Until the window is shown its frame is not known: a title bar and borders are allowed
+    // for, more than most window managers draw.
     QSize frame = frameGeometry().size() - size();
-    if (frame.isNull())
-        frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    QSizeF room = screen()->availableGeometry().size();
+    if (frame.isNull()) {
+        int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+        frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    QRect room = screen()->availableGeometry();
     double shrink = std::min({1.0, room.width() / page.width(), room.height() / page.height()});
-    resize((page * shrink).toSize() - frame);
+    QSize outer = (page * shrink).toSize();
+    resize(outer - frame);
+    QPoint place = frameGeometry().topLeft();
+    move(std::clamp(place.x(), room.left(), room.right() + 1 - outer.width()),
+         std::clamp(place.y(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 // The station search offered is that of the roadway type shown.
@@ -154,15 +163,28 @@ void frmPrint::redraw()
 }
 
 // The window may have been closed by its frame, which hides it: the book it shows now may be
-// of another roadway type.
+// of another roadway type. Shown again while open, it comes to the front.
 void frmPrint::Preview()
 {
     showSearchMenus();
-    if (isVisible())
-        return;
-    show();
+    if (!isVisible()) {
+        m_frameUnknown = true;
+        show();
+    }
     raise();
     activateWindow();
+}
+
+// The window manager frames the window after it is shown; once the frame is known, the window
+// is fitted again so that, frame included, it stays on the screen.
+bool frmPrint::event(QEvent* event)
+{
+    bool handled = QMainWindow::event(event);
+    if (m_frameUnknown && event->type() == QEvent::Move && frameGeometry().size() != size()) {
+        m_frameUnknown = false;
+        fitToScreen();
+    }
+    return handled;
 }
 
 void frmPrint::viewForward_Click()
@@ -222,7 +244,8 @@ void frmPrint::PrnSelPages_Click()
 }
 
 // Prints as one job on the current printer; with no printer installed, into a PDF file. A
-// job cancelled from its progress dialog is killed and says nothing more.
+// job cancelled from its progress dialog is killed and says nothing more. The message names
+// the printer the job went to, whichever the font and printer dialog left current.
 void frmPrint::printPages(const std::optional<PageRange>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
@@ -234,37 +257,37 @@ void frmPrint::printPages(const std::optional<PageRange>& pages)
                 return;
             printer = pdf.get();
         }
-        auto progress = makeProgressDialog();
-        if (!printOnPrinter(*printer, m_program.store(), m_program.renderer(),
-                            m_program.messenger(), pages, progressIn(*progress)))
+        if (!runPrintJob([&](const PrintProgress& progress) {
+                return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
+                                      m_program.messenger(), pages, progress);
+            }))
             return;
-        QString device = pdf ? pdf->outputFileName() : fromBook(m_program.store().PrinterName);
+        QString device = pdf ? pdf->outputFileName() : m_program.printer().deviceName();
         m_program.message(QStringLiteral("Pages have been sent to ") + device +
                               QStringLiteral(" printer."),
                           this);
     });
 }
 
-// Long printing shows its progress, with Cancel, once it has taken half a second.
-std::unique_ptr<QProgressDialog> frmPrint::makeProgressDialog()
+// The job's progress dialog is application-modal from the job's first page to its end: no
+// other command may replace the printer, the book or this window while they are printed.
+// The dialog is gone when the job has ended, before anything is said about it.
+bool frmPrint::runPrintJob(const std::function<bool(const PrintProgress&)>& job)
 {
-    auto dialog = std::make_unique<QProgressDialog>(QStringLiteral("Printing the book..."),
-                                                    QStringLiteral("Cancel"), 0, 1, this);
-    dialog->setObjectName(QStringLiteral("printProgress"));
-    dialog->setWindowTitle(kProgramTitle);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setMinimumDuration(500);
-    dialog->setAutoReset(false);
-    return dialog;
-}
-
-PrintProgress frmPrint::progressIn(QProgressDialog& dialog)
-{
-    return [&dialog](std::int64_t printed, std::int64_t total) {
+    QProgressDialog dialog(QStringLiteral("Printing the book..."), QStringLiteral("Cancel"), 0, 1,
+                           this);
+    dialog.setObjectName(QStringLiteral("printProgress"));
+    dialog.setWindowTitle(kProgramTitle);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoReset(false);
+    // Shown, and taking the program's events, from the first page printed on.
+    dialog.setMinimumDuration(0);
+    dialog.setValue(0);
+    return job([&dialog](std::int64_t printed, std::int64_t total) {
         dialog.setMaximum(static_cast<int>(total));
         dialog.setValue(static_cast<int>(printed));
         return !dialog.wasCanceled();
-    };
+    });
 }
 
 std::unique_ptr<QPrinter> frmPrint::pdfPrinter()
@@ -291,9 +314,10 @@ void frmPrint::savePdf_Click()
         return;
     ReportStore& store = m_program.store();
     auto page = std::pair(store.CurrentPage, store.CurrentSide);
-    auto progress = makeProgressDialog();
-    printBookToPdf(store, dialog.fileName.toStdString(), m_program.messenger(),
-                   m_program.renderer().dateSource(), std::nullopt, progressIn(*progress));
+    runPrintJob([&](const PrintProgress& progress) {
+        return printBookToPdf(store, dialog.fileName.toStdString(), m_program.messenger(),
+                              m_program.renderer().dateSource(), std::nullopt, progress);
+    });
     std::tie(store.CurrentPage, store.CurrentSide) = page;
 }
 

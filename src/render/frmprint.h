@@ -4,12 +4,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
 class QMenu;
 class QPrinter;
-class QProgressDialog;
 
 namespace quarrow {
 
@@ -41,6 +41,9 @@ public:
 
     PageView& view() { return *m_view; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void Form_Load();
     void fitToScreen();
@@ -51,8 +54,7 @@ private:
     void moveBackward();
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
-    std::unique_ptr<QProgressDialog> makeProgressDialog();
-    static PrintProgress progressIn(QProgressDialog& dialog);
+    bool runPrintJob(const std::function<bool(const PrintProgress&)>& job);
     std::unique_ptr<QPrinter> pdfPrinter();
 
     Program& m_program;
@@ -70,6 +72,7 @@ private:
     QAction* m_savePdf = nullptr;
     QAction* m_mnuSaveRpt = nullptr;
     QAction* m_viewEnd = nullptr;
+    bool m_frameUnknown = false;
 };
 
 } // namespace quarrow

@@ -36,6 +36,18 @@ bool reportFailure(Messenger& messenger, const std::string& path, const QString&
     return false;
 }
 
+// Why `printer` ("default" or a name) names no installed printer.
+std::string missingPrinter(const PrintPlatform& platform, const std::string& printer)
+{
+    QStringList installed = platform.printerNames();
+    if (installed.isEmpty())
+        return "No printer is installed.";
+    std::string list = installed.join(QStringLiteral(", ")).toStdString();
+    if (printer == "default")
+        return "No default printer is set. Installed printers: " + list + ".";
+    return "No printer named \"" + printer + "\" is installed. Installed printers: " + list + ".";
+}
+
 char g_programName[] = "quarrow-book";
 char g_platformOption[] = "-platform";
 char g_offscreen[] = "offscreen";
@@ -137,7 +149,7 @@ bool spoolAndSend(QPrinter& printer, ReportStore& store, PepPrint& renderer, Mes
     QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toUtf8();
     if (cupsPrintFile(queue.constData(), job.name().constData(), "Quarrow Print Book",
                       static_cast<int>(options.size()), options.data()) == 0)
-        fail(errors::kPrinterError);
+        fail(errors::kPrinterError, cupsLastErrorString());
     return true;
 }
 #endif
@@ -163,7 +175,9 @@ struct QtBookOutput::GuiApplication
     QGuiApplication application{argc, argv};
 };
 
-QtBookOutput::QtBookOutput(DateSource today) : m_today(std::move(today)) {}
+QtBookOutput::QtBookOutput(DateSource today, const PrintPlatform* platform)
+    : m_today(std::move(today)), m_platform(platform)
+{}
 
 QtBookOutput::~QtBookOutput() = default;
 
@@ -179,14 +193,13 @@ bool QtBookOutput::printOn(ReportStore& store, const std::string& printer,
                            const std::optional<PageRange>& pages, std::ostream& err)
 {
     ensureGuiApplication();
-    QtPrintPlatform platform;
+    QtPrintPlatform system;
+    const PrintPlatform& platform = m_platform ? *m_platform : system;
     QString name =
         printer == "default" ? platform.defaultPrinterName() : QString::fromStdString(printer);
     std::unique_ptr<QPrinter> device = name.isEmpty() ? nullptr : platform.openPrinter(name);
     if (!device) {
-        err << (name.isEmpty() ? std::string("No printer is installed.")
-                               : "No printer named \"" + printer + "\" is installed.")
-            << '\n';
+        err << missingPrinter(platform, printer) << '\n';
         return false;
     }
     StreamMessenger messenger(err);
@@ -196,6 +209,8 @@ bool QtBookOutput::printOn(ReportStore& store, const std::string& printer,
         printOnPrinter(*device, store, renderer, messenger, pages);
     } catch (const RunError& error) {
         err << "Printing on " << name.toStdString() << " failed: " << error.what() << '\n';
+        if (!error.reason().empty())
+            err << error.reason() << '\n';
         return false;
     }
     return messenger.count() == 0;

@@ -14,6 +14,8 @@ class QPrinter;
 
 namespace quarrow {
 
+class PrintPlatform;
+
 // The reference printable page: US Letter less a quarter inch all round, 8 by 10.5 inches,
 // which is 96 columns by 63 lines.
 QPageLayout referencePageLayout();
@@ -44,14 +46,16 @@ bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, M
 class QtBookOutput : public BookOutput
 {
 public:
-    explicit QtBookOutput(DateSource today = localToday);
+    // Printers are those of `platform`, or the system's when there is none.
+    explicit QtBookOutput(DateSource today = localToday, const PrintPlatform* platform = nullptr);
     ~QtBookOutput() override;
 
     // Each returns false when the renderer showed a message (each goes to `err` as a line;
     // the pages are still printed, as a printer would still have printed them).
     bool printPdf(ReportStore& store, const std::string& path,
                   const std::optional<PageRange>& pages, std::ostream& err) override;
-    // A printer that is not installed, or "default" with none installed, is refused.
+    // A printer that is not installed, or "default" with no default printer, is refused with
+    // the printers that are installed.
     bool printOn(ReportStore& store, const std::string& printer,
                  const std::optional<PageRange>& pages, std::ostream& err) override;
 
@@ -61,6 +65,7 @@ private:
     void ensureGuiApplication();
 
     DateSource m_today;
+    const PrintPlatform* m_platform;
     std::unique_ptr<GuiApplication> m_application;
 };
 

@@ -32,7 +32,7 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-char byteOf(char32_t c)
+std::optional<char> byteOf(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -40,7 +40,7 @@ char byteOf(char32_t c)
         if (kHighControls[i] == c)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
 
 // Decodes one UTF-8 sequence at `at`; an ill-formed byte decodes as itself.
@@ -77,7 +77,20 @@ std::string windows1252FromUtf8(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();)
-        out += byteOf(decodeUtf8(text, at));
+        out += byteOf(decodeUtf8(text, at)).value_or('?');
+    return out;
+}
+
+std::optional<std::string> exactWindows1252FromUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        auto byte = byteOf(decodeUtf8(text, at));
+        if (!byte)
+            return std::nullopt;
+        out += *byte;
+    }
     return out;
 }
 

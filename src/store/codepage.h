@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ std::string utf8FromWindows1252(std::string_view text);
 
 // Characters that Windows-1252 cannot hold become "?".
 std::string windows1252FromUtf8(std::string_view text);
+
+// Nothing when a character of `text` has no byte in Windows-1252.
+std::optional<std::string> exactWindows1252FromUtf8(std::string_view text);
 
 } // namespace quarrow

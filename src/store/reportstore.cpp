@@ -16,6 +16,13 @@ void startNewBook(ReportStore& store)
     store.UnsavedCorrections = false;
 }
 
+void resetCounters(ReportStore& store)
+{
+    store.ReportState = 0;
+    store.LastPage = store.LastRightPage = store.LastLeftPage = 0;
+    store.PageIndex = store.LeftPageIndex = store.RightPageIndex = 0;
+}
+
 std::string listColumn(const std::string& text)
 {
     return Format(std::string_view(text), "@@@@@@@@@@@@@@@");

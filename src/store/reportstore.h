@@ -87,6 +87,9 @@ struct ReportStore
 // read next holds nothing of an earlier one.
 void startNewBook(ReportStore& store);
 
+// What comes before a book is built or read: no book is shown, the page counters are 0.
+void resetCounters(ReportStore& store);
+
 // The right-aligned 15-place column that the selection lists are made of.
 std::string listColumn(const std::string& text);
 std::string listColumn(std::int32_t number);

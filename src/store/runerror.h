@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quarrow {
 
@@ -11,7 +12,16 @@ namespace quarrow {
 class RunError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit RunError(const char* description, std::string reason = {})
+        : std::runtime_error(description), m_reason(std::move(reason))
+    {}
+
+    // What the system said about the failure, where it said more than the description: shown
+    // on a line of its own after the message.
+    const std::string& reason() const { return m_reason; }
+
+private:
+    std::string m_reason;
 };
 
 namespace errors {
@@ -28,9 +38,9 @@ inline constexpr const char* kPathNotFound = "Path not found";
 inline constexpr const char* kInvalidFileFormat = "Invalid file format";
 } // namespace errors
 
-[[noreturn]] inline void fail(const char* description)
+[[noreturn]] inline void fail(const char* description, std::string reason = {})
 {
-    throw RunError(description);
+    throw RunError(description, std::move(reason));
 }
 
 } // namespace quarrow

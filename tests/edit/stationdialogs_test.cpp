@@ -1,3 +1,6 @@
+// Clicks go through the window system and move the focus, as the user's do.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "desktop.h"
 #include "edit/form2.h"
 #include "edit/frmstation.h"
@@ -30,17 +33,19 @@ protected:
         trigger(menuItem);
     }
 
-    // Edit Station Details with this station, side and process, acting on the editor.
+    // Edit Station Details with this station, side and process, acting on the editor. The
+    // dialog opens on the first station, with the focus in the station box.
     void edit(const QString& station, const QString& side, const QString& process,
               std::function<void(QDialog&)> editor = {})
     {
         modals.then(QStringLiteral("Form2"), [=](QDialog& dialog) {
             auto& stations = child<QComboBox>(dialog, "Combo4");
             EXPECT_EQ(stations.currentText(), stations.itemText(0));
+            EXPECT_EQ(dialog.focusWidget(), &stations);
             stations.setEditText(station);
             child<QComboBox>(dialog, "Combo2").setEditText(side);
             child<QComboBox>(dialog, "Combo3").setEditText(process);
-            click(dialog, "Command1_1");
+            QTest::mouseClick(&child(dialog, "Command1_1"), Qt::LeftButton);
         });
         if (editor)
             modals.then(process == QLatin1String("Edit") ? "Form3" : "Form4", std::move(editor));
@@ -90,6 +95,7 @@ TEST_F(StationDialogs, GoToShowsThePageOfTheStation)
 
 // The stake editor corrects a block, the hub editor enters values under the station; both
 // turn the display to the station's page and redraw it. Lists keep the stations as built.
+// Corrections are offered for saving before the next book and before the program ends.
 TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
 {
     open(dir.write("sr22.txt", undividedListing(12)));
@@ -122,6 +128,10 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
     EXPECT_EQ(page.HubCells.at(1, 1, 0) + page.HubCells.at(1, 1, 1) + page.HubCells.at(1, 5, 0),
               "1.252.50RT 3");
     EXPECT_TRUE(dialogs.messages.isEmpty());
+    dialogs.answers = {false, false, false, false};
+    preview();
+    form1().cmdClose_Click();
+    EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Saving Report File: ")).size(), 4);
 }
 
 // Nothing changes when the editor is cancelled, a text could not be kept in the report file,
@@ -134,16 +144,19 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
         box(e, "Text4").setPlainText(QStringLiteral("C 1,5"));
         click(e, "Command1_0");
         box(e, "Text4").setPlainText(QStringLiteral("C 1.5"));
-        box(e, "Text1").setPlainText(QStringLiteral("1000"));
-        click(e, "Command1_0");
+        for (const char* station : {"1000", "", "\n10+00"}) {
+            box(e, "Text1").setPlainText(QString::fromLatin1(station));
+            click(e, "Command1_0");
+        }
         EXPECT_TRUE(e.isVisible());
         click(e, "Command1_1");
     });
     edit(QStringLiteral("50+00"), QStringLiteral("left"), QStringLiteral("Edit"));
     edit(QStringLiteral("abc"), QStringLiteral("left"), QStringLiteral("Edit"));
     EXPECT_EQ(store.UndividedPages.read(0), before);
-    ASSERT_EQ(dialogs.messages.size(), 5);
-    EXPECT_EQ(dialogs.messages.mid(2),
+    ASSERT_EQ(dialogs.messages.size(), 7);
+    EXPECT_EQ(dialogs.messages.mid(1, 3), QStringList(3, dialogs.messages[1]));
+    EXPECT_EQ(dialogs.messages.mid(4),
               QStringList({"Station 50+00 is not in this book.",
                            "Program Error: Type mismatch occured in ConvertInDouble",
                            "Station abc is not in this book."}));

@@ -23,7 +23,8 @@
 namespace quarrow::test {
 
 // Answers the program's questions and file dialogs from a script and records every message
-// box. A question or file dialog with no answer left fails the test.
+// box. A question or file dialog with no answer left fails the test, and so does a message
+// shown while a print job's progress dialog still exists (it would show over the message).
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -53,7 +54,7 @@ public:
     FakePrintPlatform(std::string folder, QStringList printerNames);
 
     QStringList printerNames() const override { return names; }
-    QString defaultPrinterName() const override { return names.value(0); }
+    QString defaultPrinterName() const override { return defaultName; }
     std::unique_ptr<QPrinter> openPrinter(const QString& name) const override;
     QStringList fontFamilies() const override { return fonts; }
 
@@ -61,6 +62,7 @@ public:
     std::string outputOf(const QString& name) const;
 
     QStringList names;
+    QString defaultName = names.value(0);
     QStringList fonts{QStringLiteral("DejaVu Sans"), QStringLiteral("Courier New"),
                       QStringLiteral("Lucida Console"), QStringLiteral("MS LineDraw")};
 
@@ -69,7 +71,8 @@ private:
 };
 
 // Acts on modal dialogs as they open, in order. A modal dialog that opens with no action
-// left, or another than the next action's, is rejected and recorded.
+// left, or another than the next action's, is rejected and recorded; a print job's progress
+// dialog is left alone unless it is the next action's.
 class ModalScript : public QObject
 {
 public:

@@ -1,3 +1,7 @@
+// Clicks go through the window system, which holds them back from windows a modal dialog
+// blocks, as it does for the user's.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "desktop.h"
 #include "render/form5.h"
 #include "render/frmsystem.h"
@@ -21,19 +25,22 @@ protected:
     std::string printed() const { return platform.outputOf(QStringLiteral("Office LaserJet")); }
 };
 
-// The window takes the printable area's shape, within the screen, and the page fits it.
-// Paging runs from the left book into the right book and back, stopping at either end; each
-// page is drawn anew. The Go To menu offers the search of the book shown, also after the
-// window was closed by its frame.
+// The window takes the printable area's shape, within the screen, and the page fits it in
+// either direction. Paging runs from the left book into the right book and back, stopping at
+// either end; each page is drawn anew. The Go To menu offers the search of the book shown,
+// also after the window was closed by its frame. Preview brings the window to the front;
+// End closes it.
 TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
 {
     open(dir.write("us97.txt", dividedListing(4)));
     EXPECT_TRUE(
         printWindow().screen()->availableGeometry().contains(printWindow().frameGeometry()));
-    float width = static_cast<float>(printWindow().frameGeometry().width() * 15);
-    float height = static_cast<float>(printWindow().frameGeometry().height() * 15);
-    EXPECT_EQ(store.DrawScale, height / 15120 > width / 11520 ? width / 11820 : height / 15420);
-    EXPECT_EQ(printWindow().windowTitle(), QStringLiteral("Display Report"));
+    for (QSize size : {printWindow().size(), QSize(600, 300), QSize(300, 600)}) {
+        printWindow().resize(size);
+        float width = static_cast<float>(printWindow().frameGeometry().width() * 15);
+        float height = static_cast<float>(printWindow().frameGeometry().height() * 15);
+        EXPECT_EQ(store.DrawScale, height / 15120 > width / 11520 ? width / 11820 : height / 15420);
+    }
     EXPECT_FALSE(item("mnuGoToStation").isVisible());
     EXPECT_TRUE(item("mnuStationLeft").isVisible() && item("mnuStationRight").isVisible());
     QImage page = printWindow().view().image();
@@ -54,10 +61,19 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
     open(dir.write("sr22.txt", undividedListing(4)));
     EXPECT_TRUE(item("mnuGoToStation").isVisible());
     EXPECT_FALSE(item("mnuStationLeft").isVisible() || item("mnuStationRight").isVisible());
+    dialogs.messages.clear();
+    printWindow().viewBackward_Click();
     printWindow().viewForward_Click();
     printWindow().viewForward_Click();
     EXPECT_EQ(shown(), "1");
-    EXPECT_EQ(dialogs.messages, QStringList({" Last Page can't move forward"}));
+    EXPECT_EQ(dialogs.messages, QStringList({" First Page can't move backward",
+                                             " Last Page can't move forward"}));
+    form1().show();
+    QApplication::setActiveWindow(&form1());
+    preview();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&printWindow()));
+    item("viewEnd").trigger();
+    EXPECT_FALSE(program.isPrintWindowLoaded());
 }
 
 // Save Report counts the book as saved only once the file is written.
@@ -104,6 +120,11 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
         });
         click(dialog, "Command2");
         EXPECT_EQ(child<QLineEdit>(dialog, "Text1").text(), QStringLiteral("2 "));
+        modals.then(QStringLiteral("Form6"), [](QDialog& picker) {
+            emit child<QComboBox>(picker, "Combo1").activated(2);
+        });
+        click(dialog, "Command3");
+        EXPECT_EQ(child<QLineEdit>(dialog, "Text2").text(), QStringLiteral("3 "));
         const std::pair<const char*, const char*> refused[] = {
             {"3", "2"}, {"", ""}, {"0", "2"}, {"1", "4"}, {"1", "two"}, {"1", "99999999999"}};
         for (auto [from, to] : refused) {
@@ -121,11 +142,19 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
     EXPECT_FALSE(std::filesystem::exists(printed()));
 }
 
-// The printer chosen lays out and prints the book; a name no printer has is not taken.
+// The printer chosen lays out and prints the book; a name no printer has is not taken. Left
+// by Escape, the dialog keeps the current printer, which printing names.
 TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
 {
-    std::string book = dir.write("sr22.txt", undividedListing(4));
-    open(book);
+    type("txtProjectNumber", QStringLiteral("104"));
+    type("txtControlNumber", QStringLiteral("2207"));
+    browse(dir.write("sr22.txt", undividedListing(4)));
+    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    form1().cmdPreview_Click();
+    printWindow().viewprint_Click();
+    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to Office LaserJet printer."}));
     modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
         auto& printers = child<QComboBox>(dialog, "Combo1_0");
         auto& fonts = child<QComboBox>(dialog, "Combo1_1");
@@ -161,7 +190,27 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
     EXPECT_EQ(store.ReportFontName, "MS LineDraw");
     printWindow().viewprint_Click();
     EXPECT_EQ(pdfPageHeaders(platform.outputOf(QStringLiteral("Plotter"))), "1 2");
-    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to Plotter printer."}));
+    EXPECT_EQ(dialogs.messages.value(1), QStringLiteral("Pages have been sent to Plotter printer."));
+}
+
+// While a job prints, its progress dialog holds every other window of the program: nothing
+// may replace the printer, the book or the display window under it.
+TEST_F(DisplayWindow, APrintJobHoldsTheOtherWindowsUntilItEnds)
+{
+    open(dir.write("long.txt", undividedListing(3000)));
+    form1().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1()));
+    modals.then(QStringLiteral("printProgress"), [this](QDialog& progress) {
+        QTest::mouseClick(&child(form1(), "cmdPreview"), Qt::LeftButton);
+        QTest::mouseClick(&child(form1(), "cmdClose"), Qt::LeftButton);
+        QTest::keyClick(printWindow().windowHandle(), Qt::Key_PageDown);
+        progress.findChild<QPushButton*>()->click();
+    });
+    printWindow().viewprint_Click();
+    EXPECT_EQ(modals.shown, QStringList({"frmSystem", "printProgress"}));
+    EXPECT_EQ(dialogs.questions + dialogs.messages, QStringList());
+    EXPECT_TRUE(program.isPrintWindowLoaded() && printWindow().isVisible());
+    EXPECT_FALSE(std::filesystem::exists(printed()));
 }
 
 // Outside Windows the report fonts are seldom installed by their names, but the system draws
