@@ -3,6 +3,7 @@
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
 #include "render/recordingsurface.h"
+#include "store/codepage.h"
 
 #include <gtest/gtest.h>
 
@@ -157,7 +158,8 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
         if (last == std::string::npos)
             continue;
         texts.push_back(placed(std::lround(left + 6 * t.x), std::lround(top + 12 * t.y),
-                               t.font.bold, t.font.italic, t.text.substr(0, last + 1)));
+                               t.font.bold, t.font.italic,
+                               utf8FromWindows1252(t.text.substr(0, last + 1))));
     }
     std::sort(texts.begin(), texts.end());
     return texts;
@@ -166,12 +168,33 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
 std::string pdfPageHeaders(const std::string& pdf)
 {
     TempDir dir;
-    std::string text = commandOutput("pdftotext -raw \"" + pdf + "\" -", dir.file("page.txt"));
+    std::istringstream pages(
+        commandOutput("pdftotext -raw \"" + pdf + "\" -", dir.file("page.txt")));
     static const std::regex header(R"re(Roadway Name(\(left\)|\(Right\))?:|Page No: (\d+) of)re");
     std::string headers;
-    for (std::sregex_iterator it(text.begin(), text.end(), header), end; it != end; ++it)
-        headers += (*it)[2].matched ? (*it)[2].str() + " " : (*it)[1].str();
-    return headers.empty() ? headers : headers.substr(0, headers.size() - 1);
+    // pdftotext ends each page with a form feed.
+    for (std::string page; std::getline(pages, page, '\f');) {
+        std::string found;
+        for (std::sregex_iterator it(page.begin(), page.end(), header), end; it != end; ++it)
+            found += (*it)[2].matched ? (*it)[2].str() : (*it)[1].str();
+        headers += (found.empty() ? "-" : found) + " ";
+    }
+    return headers.substr(0, headers.size() - 1);
+}
+
+std::set<std::string> pdfFonts(const std::string& pdf)
+{
+    TempDir dir;
+    std::istringstream lines(commandOutput("pdffonts \"" + pdf + "\"", dir.file("fonts.txt")));
+    std::set<std::string> fonts;
+    std::string line;
+    for (int heading = 0; heading < 2; ++heading)
+        std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::string name = line.substr(0, line.find(' '));
+        fonts.insert(name.substr(name.find('+') + 1));
+    }
+    return fonts;
 }
 
 std::chrono::year_month_day testDate()

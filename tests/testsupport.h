@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,8 +63,11 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page);
 std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, double left,
                                         double top, std::int32_t page);
 // The header of each page of a PDF of the book, in order: the roadway name's side ("",
-// "(left)" or "(Right)") and the page number, e.g. "(left)1 (left)2 (Right)1".
+// "(left)" or "(Right)") and the page number, e.g. "(left)1 (left)2 (Right)1"; "-" for a page
+// without a header.
 std::string pdfPageHeaders(const std::string& pdf);
+// The names of the fonts a PDF holds, without their subset tags.
+std::set<std::string> pdfFonts(const std::string& pdf);
 std::chrono::year_month_day testDate();
 
 // Generated listings: `stations` stations of two (undivided) or four (divided) data lines.

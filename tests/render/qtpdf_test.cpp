@@ -4,28 +4,51 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+
+#include <sstream>
+
 namespace quarrow::test {
 namespace {
 
-// A page printed into a PDF file holds every text the renderer draws at the point of its
-// cell (a quarter-inch margin, then 6 points to a column and 12 to a line) and in its
-// font's weight and slant. Printing a range gives those pages alone.
+// A page printed into a PDF file by quarrow-book holds every text the renderer draws at the
+// point of its cell (a quarter-inch margin, then 6 points to a column and 12 to a line), in
+// its font's weight and slant, and, with no report font chosen, in "Courier New". The header
+// texts come from the command line as UTF-8. Printing a range gives those pages alone.
 TEST(QtPdf, TextsStandAtTheirCellsInTheirFonts)
 {
     TempDir dir;
+    QtBookOutput output(testDate);
+    std::string report = sampleFile("us97-divided.stk").string();
+    for (auto [pdf, pages] : {std::pair{"book.pdf", "1-11"}, {"range.pdf", "10-11"}}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runQuarrowBook({report, "--project", "Pr\xC3\xB6ject 104", "--control", "2207",
+                                  "--pdf", dir.file(pdf), "--pages", pages, "--side", "right"},
+                                 out, err, &output),
+                  ExitCode::Ok)
+            << err.str();
+    }
+    EXPECT_EQ(pdfPageHeaders(dir.file("range.pdf")), "(Right)10 (Right)11");
     ReportStore store;
     RecordingMessenger messenger;
-    store.InputFileName = sampleFile("us97-divided.stk").string();
+    store.InputFileName = report;
     ASSERT_TRUE(ReadReportFile(store, messenger));
-    store.ProjectNumber = "104";
+    store.ProjectNumber = "Pr\xF6ject 104";
     store.ControlNumber = "2207";
-    ASSERT_TRUE(printBookToPdf(store, dir.file("book.pdf"), messenger, testDate));
-    ASSERT_TRUE(printBookToPdf(store, dir.file("range.pdf"), messenger, testDate,
-                               PageRange{9, 10, "right"}));
-    EXPECT_EQ(pdfPageHeaders(dir.file("range.pdf")), "(Right)10 (Right)11");
-    store.CurrentSide = "left";
+    store.CurrentSide = "right";
     EXPECT_EQ(pdfPageTexts(dir.file("book.pdf"), 1), drawnPageTexts(store, {96, 63}, 18, 18, 0));
-    EXPECT_TRUE(messenger.messages.empty());
+    for (const std::string& font : pdfFonts(dir.file("book.pdf")))
+        EXPECT_TRUE(font.find("Mono") != font.npos || font.find("Courier") != font.npos) << font;
+}
+
+// Pages carry the date of the day they are printed on.
+TEST(QtPdf, PagesAreDatedToday)
+{
+    QDate today = QDate::currentDate();
+    EXPECT_EQ(localToday(), std::chrono::year{today.year()} /
+                                std::chrono::month{static_cast<unsigned>(today.month())} /
+                                std::chrono::day{static_cast<unsigned>(today.day())});
 }
 
 } // namespace
