@@ -67,7 +67,8 @@ frmAbout::frmAbout(Program& program, QWidget* parent) : QDialog(parent), m_progr
               twips(1050, 1125, 4335, 690));
     addLine(this, "Line1_0", twips(225, 1875, 5280, 15));
     makeLabel(this, "lblDisclaimer",
-              QStringLiteral("Check every stake against the plans before it is set in the field."),
+              QStringLiteral("Version " QUARROW_VERSION ". Check every stake against the plans "
+                             "before it is set in the field."),
               twips(255, 2625, 3870, 825));
     addLine(this, "Line1_1", twips(240, 2460, 5280, 15));
 
