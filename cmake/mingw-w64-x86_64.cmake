@@ -1,7 +1,10 @@
-# Cross-builds the engine, its tests and quarrow-book as 64-bit Windows programs with
-# Debian's MinGW-w64 (POSIX threads variant), and runs them under Wine:
-#   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-# scripts/windows-check.sh does this, runs the tests and compares the samples.
+# Cross-builds the programs and their tests as 64-bit Windows programs with Debian's MinGW-w64
+# (POSIX threads variant), and runs them under Wine:
+#   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+#         -DQUARROW_QT_PREFIX=$(scripts/build-qt-mingw.sh)
+# scripts/windows-check.sh does this and runs the tests. Without QUARROW_QT_PREFIX, the engine,
+# its tests and quarrow-book build without Qt. The programs need the compiler's runtime DLLs
+# beside them, as they need Qt's (cmake/WindowsRuntime.cmake puts them there).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -17,6 +20,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Qt for MinGW-w64 (scripts/build-qt-mingw.sh prints its folder), with the build machine's Qt
+# tools (moc, rcc, uic) of the same version.
+if(QUARROW_QT_PREFIX)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${QUARROW_QT_PREFIX})
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 
 # CTest and test discovery run the programs under Wine, in a Wine prefix of this build
 # folder's own so that runs do not depend on the user's ~/.wine.

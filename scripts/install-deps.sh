@@ -16,7 +16,8 @@ packages=(
     clang-14 libclang-rt-14-dev
 )
 if [ "${1:-}" = "--windows" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales)
+    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales dpkg-dev qt6-base-dev-tools
+               xvfb openbox xdotool x11-utils imagemagick)
 fi
 
 missing=()

@@ -49,6 +49,12 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::filesystem::path sampleFile(const std::string& name);
 std::filesystem::path testDataFile(const std::string& name);
 
+// Runs a shell command on the build machine and gives its exit status (0 for success). Under
+// Wine, which cannot start the build machine's programs (poppler's, CUPS's), the command goes
+// to the runner that CTest starts beside the tests (tests/windows/hostcommands.sh), which
+// takes Wine's drive letters for the folders they stand for.
+int hostCommand(const std::string& command);
+
 // Compares `actual` with the expected file, or writes it there when the test run was asked
 // to write its expected files anew (QUARROW_REGENERATE=1); an empty `actual` stands for no
 // such output, so the file must not exist.

@@ -42,7 +42,7 @@ protected:
     {
         std::string pending = "lpstat -o " + printer + " | grep -q .";
         for (int i = 0; i < 200; ++i) {
-            if (fs::exists(outputFile(printer)) && std::system(pending.c_str()) != 0)
+            if (fs::exists(outputFile(printer)) && hostCommand(pending) != 0)
                 return outputFile(printer);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
@@ -189,9 +189,9 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
         std::ostringstream out;
         std::ostringstream err;
         auto lp = [&](const char* verb) {
-            return *run.rejecting == 0 || std::system(("PATH=$PATH:/usr/sbin cups" +
-                                                       std::string(verb) + " " + run.rejecting)
-                                                          .c_str()) == 0;
+            return *run.rejecting == 0 ||
+                   hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) + " " +
+                               run.rejecting) == 0;
         };
         EXPECT_TRUE(lp("reject"));
         std::istringstream words(run.command);

@@ -3,58 +3,14 @@
 
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
+#include "render/recordingsurface.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace quarrow::test {
 namespace {
-
-// Writes each operation as a line of text.
-class LoggingSurface : public DrawingSurface
-{
-public:
-    explicit LoggingSurface(SurfaceKind kind) : m_kind(kind) {}
-
-    SurfaceKind kind() const override { return m_kind; }
-    void setCurrentX(double x) override { m_x = x; }
-    void setCurrentY(double y) override { m_y = y; }
-    double currentX() const override { return m_x; }
-    double currentY() const override { return m_y; }
-    void setFontName(const std::string& name) override { add("font " + name); }
-    void setFontSize(double points) override { add("size " + number(points)); }
-    void setBold(bool on) override { add(on ? "bold on" : "bold off"); }
-    void setItalic(bool on) override { add(on ? "italic on" : "italic off"); }
-    void setFontTransparent(bool on) override { add(on ? "transparent on" : "transparent off"); }
-    void setFillStyle(int style) override { add("fill " + std::to_string(style)); }
-    void printText(const std::string& text) override
-    {
-        add("text " + number(m_x) + " " + number(m_y) + " |" + text + "|");
-    }
-    void drawLine(double x, double y, double right, double down) override
-    {
-        add("line " + number(x) + " " + number(y) + " " + number(right) + " " + number(down));
-    }
-    void newPage() override { add("new page"); }
-
-    std::string log;
-
-private:
-    static std::string number(double value)
-    {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.6g", value);
-        return text;
-    }
-    void add(const std::string& line) { log += line + "\n"; }
-
-    SurfaceKind m_kind;
-    double m_x = 0.0;
-    double m_y = 0.0;
-};
 
 struct RecordedPage
 {
@@ -92,10 +48,10 @@ TEST(PageLayout, PagesDrawTheirFrameTitlesAndCellsAtTheirPlaces)
         FixedPageMetrics printer;
         printer.setPrintableArea(page.printer);
         PepPrint renderer(store, messenger, printer, testDate);
-        LoggingSurface surface(page.kind);
+        RecordingSurface surface(page.kind, true);
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);
-        expectFileContent(testDataFile(std::string("pages/") + page.file), surface.log);
+        expectFileContent(testDataFile(std::string("pages/") + page.file), surface.log());
         EXPECT_TRUE(messenger.messages.empty());
     }
 }

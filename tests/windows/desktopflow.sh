@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The desktop program of the Windows build on Wine's own window system, driven as a user
+# drives it, with real key presses, under Xvfb with a window manager (1366x768):
+# project and control numbers, File Browse to a listing in a folder named with letters
+# beyond ASCII, Preview, the font and printer dialog, the display window, paging, PrintAll on
+# the tests' own print system, Save Report, End and Close. The report file saved must be the
+# sample's, and the print job the whole book.
+#
+# Usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM [SCREENSHOTS]
+#   BUILD_BIN     folder of quarrow.exe with its DLLs
+#   WINE          the wine program (the Wine prefix is WINEPREFIX's)
+#   PRINT_SYSTEM  folder of the tests' own print system (printsystem.sh), already started
+#   SCREENSHOTS   folder for wine-main-window.png and wine-display-window.png
+set -euo pipefail
+bin=${1:?usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM [SCREENSHOTS]}
+wine=${2:?}
+print_system=${3:?}
+screenshots=${4:-}
+here=$(cd "$(dirname "$0")" && pwd)
+samples=$(cd "$here/../../samples" && pwd)
+: "${WINEPREFIX:?the Wine prefix of the tests}"
+
+work=$(mktemp -d)
+folder="$work/Łódź données"
+mkdir -p "$folder"
+cp "$samples/sr22-undivided.txt" "$folder/sr22.txt"
+
+# A display of its own, with a window manager that frames the windows.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+openbox >/dev/null 2>&1 &
+openbox=$!
+program=""
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null
+    kill "$openbox" "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "desktopflow.sh: $*" >&2
+    import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
+    trap - EXIT
+    exit 1
+}
+
+# Waits for a window of that title and gives it the focus.
+window() {
+    local id
+    id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n 1) ||
+        fail "no window \"$1\""
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    sleep 0.5
+    echo "$id"
+}
+
+keys() {
+    xdotool key --delay 120 "$@"
+    sleep 0.7
+}
+
+shoot() {
+    [ -n "$screenshots" ] || return 0
+    import -window "$1" "$screenshots/$2"
+}
+
+export CUPS_SERVER="$print_system/cups.sock"
+rm -f "$print_system/out/PDF.pdf"
+(cd "$work" && WINEDEBUG=-all LC_ALL=C.UTF-8 exec "$wine" "$bin/quarrow.exe") &
+program=$!
+
+main=$(window "Quarrow Print Book")
+xdotool type --delay 80 "104"
+keys Tab
+xdotool type --delay 80 "2207"
+keys Return space
+window "Open" >/dev/null
+xdotool type --delay 40 "Z:${folder//\//\\}\\sr22.txt"
+keys Return
+window "Quarrow Print Book" >/dev/null
+shoot "$main" wine-main-window.png
+keys Tab Tab space
+window "Select Font and a Printer" >/dev/null
+keys alt+p
+display=$(window "Display Report")
+keys Next Next
+shoot "$display" wine-display-window.png
+keys Prior Prior
+
+# PrintAll: the whole book, one job, on the system's default printer.
+keys alt+p Return
+window "Quarrow Print Book" >/dev/null
+keys Return
+for _ in $(seq 100); do [ -s "$print_system/out/PDF.pdf" ] && break; sleep 0.2; done
+headers=$(pdftotext -raw "$print_system/out/PDF.pdf" - | grep -c "Page No: ") ||
+    fail "no print job reached the print system"
+[ "$headers" = 11 ] || fail "the print job holds $headers pages, not 11"
+
+# Save Report, offered beside the listing.
+window "Display Report" >/dev/null
+keys alt Right Right Right Right Right Return
+window "Save As" >/dev/null
+keys Return
+for _ in $(seq 50); do [ -s "$folder/sr22.stk" ] && break; sleep 0.2; done
+cmp "$folder/sr22.stk" "$samples/sr22-undivided.stk" || fail "the report file saved differs"
+
+keys alt+e
+window "Quarrow Print Book" >/dev/null
+keys alt+F4
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$program" 2>/dev/null && fail "the program did not end on Close"
+program=""
+echo "desktop flow under Wine passed"
