@@ -5,6 +5,9 @@
 # runs beside the machine's printers, never in their place.
 # With --windows it also installs what the Windows check (scripts/windows-check.sh) needs:
 # the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources.
+# With --package it also installs what building and checking the Debian package
+# (scripts/package-check.sh) needs: dpkg-shlibdeps and file for CPack, lintian, the desktop
+# entry and AppStream validators, and xdotool to find the program's window.
 set -euo pipefail
 
 packages=(
@@ -15,9 +18,10 @@ packages=(
     cups-daemon cups-client
     clang-14 libclang-rt-14-dev
 )
-if [ "${1:-}" = "--windows" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales)
-fi
+case "${1:-}" in
+    --windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales) ;;
+    --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xdotool) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
