@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_NAME quarrow-print-book)
 set(CPACK_PACKAGE_VENDOR "Quarrow Print Book maintainers")
 set(CPACK_PACKAGE_CONTACT "Quarrow Print Book maintainers <quarrow@users.noreply.github.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/quarrow/quarrow-print-book")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "slope-stake books for survey crews from road-design listings")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "slope-stake books for survey crews from road-design listings")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Quarrow Print Book turns the slope-stake listing that the Geopak road-design
 package writes for a roadway into a slope-stake book for the survey crew:
