@@ -68,7 +68,7 @@ for sample in sr22-undivided us97-divided; do
 done
 
 step "The desktop program's main window under Xvfb"
-# The window is looked for by its X class, the name the program was started by.
+# The window is found by its X instance name, which Qt takes from the program file's name.
 xvfb-run -a bash -c '
     /usr/bin/quarrow & pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --classname "^quarrow$" | head -n 1)
