@@ -3,6 +3,8 @@
 # `make test-windows` builds for Windows with MinGW-w64 and runs the tests under Wine.
 # `make fuzz` fuzzes the listing and report-file readers (FUZZ_SECONDS per target);
 # `make fuzz-short` is the short run CI does. `make bench` and `make bench-print` measure.
+# `make package` builds the Debian package; `make test-package` builds, installs, runs and
+# removes it.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
@@ -12,9 +14,10 @@ OUT_DIR ?= out
 WINDOWS_DIR ?= build-win
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PACKAGE_DIR ?= build-package
 
 .PHONY: all deps build run test test-fast test-sanitize test-windows fuzz fuzz-short bench \
-	bench-print clean
+	bench-print package test-package clean
 
 all: build
 
@@ -54,6 +57,21 @@ test-sanitize:
 test-windows:
 	./scripts/windows-check.sh $(WINDOWS_DIR)
 
+# A release build of the programs alone, with the compiler and linker flags Debian builds its
+# own packages with (hardening among them), packed as quarrow-print-book_VERSION_ARCH.deb in
+# PACKAGE_DIR. What it needs beyond the build: scripts/install-deps.sh --package.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package:
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+		-DQUARROW_BUILD_TESTS=OFF -DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack
+
+test-package:
+	./scripts/package-check.sh $(PACKAGE_DIR)
+
 fuzz:
 	FUZZ_BUILD_DIR=$(FUZZ_DIR) ./fuzz/run.sh $(FUZZ_SECONDS)
 
@@ -70,4 +88,4 @@ bench-print: build
 		status=$$?; tests/printsystem/printsystem.sh stop $(BUILD_DIR)/bench-printsystem; exit $$status
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR) $(OUT_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR) $(PACKAGE_DIR) $(OUT_DIR)

@@ -4,7 +4,12 @@
 # The CUPS scheduler is installed for the tests' own print system (tests/printsystem), which
 # runs beside the machine's printers, never in their place.
 # With --windows it also installs what the Windows check (scripts/windows-check.sh) needs:
-# the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources.
+# the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources, what
+# building Qt for MinGW-w64 from Debian's sources needs (dpkg-source, the Qt tools), NSIS for
+# the installer, and Xvfb, a window manager and xdotool to drive the desktop program.
+# With --package it also installs what building and checking the Debian package
+# (scripts/package-check.sh) needs: dpkg-shlibdeps and file for CPack, lintian, the desktop
+# entry and AppStream validators, and xdotool to find the program's window.
 set -euo pipefail
 
 packages=(
@@ -15,10 +20,13 @@ packages=(
     cups-daemon cups-client
     clang-14 libclang-rt-14-dev
 )
-if [ "${1:-}" = "--windows" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales dpkg-dev qt6-base-dev-tools
-               xvfb openbox xdotool x11-utils imagemagick)
-fi
+case "${1:-}" in
+    --windows)
+        packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales dpkg-dev
+                   qt6-base-dev-tools nsis xvfb openbox xdotool x11-utils imagemagick)
+        ;;
+    --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xdotool) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

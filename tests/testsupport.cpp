@@ -4,13 +4,14 @@
 #include "render/pepprint.h"
 #include "render/recordingsurface.h"
 #include "store/codepage.h"
+#include "store/platformfile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
+#include <memory>
 #include <random>
 #include <regex>
 #include <sstream>
@@ -64,22 +65,25 @@ std::string nameOf(const std::filesystem::path& path)
     return std::string(name.begin(), name.end());
 }
 
+// Through the program's own file opening: on Windows the standard streams of this runtime
+// would take the name in the system's code page.
 std::string readFile(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openFile(nameOf(path), "rb"), std::fclose);
+    if (!file)
+        throw std::runtime_error("cannot read " + nameOf(path));
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
+        bytes.append(buffer, n);
+    return bytes;
 }
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openFile(nameOf(path), "wb"), std::fclose);
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        throw std::runtime_error("cannot write " + nameOf(path));
 }
 
 std::filesystem::path sampleFile(const std::string& name)

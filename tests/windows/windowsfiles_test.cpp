@@ -8,36 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 
 namespace quarrow::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The test's own reads and writes go by the wide name, which does not pass through the
-// system's code page (the standard streams' do, in this runtime).
-std::string bytesOf(const fs::path& path)
-{
-    std::string bytes;
-    std::FILE* file = _wfopen(path.c_str(), L"rb");
-    EXPECT_TRUE(file) << "cannot read " << path.string();
-    char buffer[4096];
-    for (std::size_t n; file && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.append(buffer, n);
-    if (file)
-        std::fclose(file);
-    return bytes;
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::FILE* file = _wfopen(path.c_str(), L"wb");
-    ASSERT_TRUE(file) << "cannot write " << path.string();
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
 
 // Reads the report file and saves it over itself.
 void resave(const std::string& report)
@@ -75,7 +51,7 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     TempDir dir;
     fs::path folder = dir.path() / name.folder;
     fs::create_directories(folder);
-    writeBytes(folder / pathOf(name.file + ".txt"),
+    writeFile(folder / pathOf(name.file + ".txt"),
                withLineEnds(readFile(sampleFile("sr22-undivided.txt")), name.lineEnd));
     std::string root =
         std::string(name.separator) == "/" ? dir.path().generic_string() : dir.path().string();
@@ -88,13 +64,13 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     ASSERT_EQ(GpkQuarrow(store, messenger), 0);
     EXPECT_EQ(store.ReportFileName, base + ".stk");
     ASSERT_TRUE(writeReport(store, messenger));
-    EXPECT_EQ(bytesOf(folder / pathOf(name.file + ".stk")),
+    EXPECT_EQ(readFile(folder / pathOf(name.file + ".stk")),
               readFile(sampleFile("sr22-undivided.stk")));
 
     resave(base + ".stk");
-    std::string resaved = bytesOf(folder / pathOf(name.file + ".stk"));
+    std::string resaved = readFile(folder / pathOf(name.file + ".stk"));
     resave(base + ".stk");
-    EXPECT_EQ(bytesOf(folder / pathOf(name.file + ".stk")), resaved);
+    EXPECT_EQ(readFile(folder / pathOf(name.file + ".stk")), resaved);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2) << "a file left behind";
 }
 

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it as a user meets it: lintian, the desktop entry and
+# the AppStream data are validated, the package is installed, quarrow-book turns the
+# installed samples into their report files, the desktop program opens its window under
+# Xvfb, and after purging nothing the package installed is left.
+# It installs and purges quarrow-print-book on this machine, through sudo when not root.
+# A package left installed, by an earlier run that failed for instance, is purged first.
+# Usage: scripts/package-check.sh [BUILD_DIR]   (default build-package)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build-package}
+package=quarrow-print-book
+app_id=io.github.quarrow.PrintBook
+start=$SECONDS
+
+step() { printf '\n== %s\n' "$*"; }
+fail() { printf '\nPackage check FAILED: %s\n' "$*" >&2; exit 1; }
+state() { dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true; }
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+./scripts/install-deps.sh --package
+
+if [ -n "$(state)" ] && [ "$(state)" != not-installed ]; then
+    step "Purging the $package found before the check ($(state))"
+    $sudo apt-get purge -y "$package"
+fi
+
+step "Building the package"
+make package PACKAGE_DIR="$build_dir"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+deb="$PWD/$build_dir/${package}_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "make package wrote no $deb"
+dpkg-deb --info "$deb"
+
+step "lintian"
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian found errors or warnings"
+echo "lintian: no errors or warnings"
+
+step "Validating the desktop entry and the AppStream data"
+dpkg-deb -x "$deb" "$work/contents"
+desktop-file-validate "$work/contents/usr/share/applications/$app_id.desktop" ||
+    fail "desktop-file-validate refused $app_id.desktop"
+echo "$app_id.desktop: valid"
+appstreamcli validate --no-net "$work/contents/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "appstreamcli refused $app_id.metainfo.xml"
+
+step "Installing $deb"
+$sudo apt-get install -y "$deb"
+[ "$(state)" = installed ] || fail "$package is not installed after apt-get install"
+
+step "quarrow-book from PATH on the installed samples"
+[ "$(command -v quarrow-book)" = /usr/bin/quarrow-book ] ||
+    fail "quarrow-book on PATH is '$(command -v quarrow-book)', not /usr/bin/quarrow-book"
+# A listing's work files are written beside it, so each listing is copied first.
+for sample in sr22-undivided us97-divided; do
+    cp "/usr/share/doc/$package/samples/$sample.txt" "$work/"
+    quarrow-book "$work/$sample.txt" --stk "$work/$sample.stk" ||
+        fail "quarrow-book failed on $sample.txt"
+    cmp "$work/$sample.stk" "samples/$sample.stk" ||
+        fail "the report file of $sample.txt differs from samples/$sample.stk"
+    echo "$sample.txt gives samples/$sample.stk byte for byte"
+done
+
+step "The desktop program's main window under Xvfb"
+# The window is found by its X instance name, which Qt takes from the program file's name.
+xvfb-run -a bash -c '
+    /usr/bin/quarrow & pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --classname "^quarrow$" | head -n 1)
+    [ -n "$window" ] && echo "Main window: \"$(xdotool getwindowname "$window")\""
+    kill "$pid" && wait "$pid"
+    [ -n "$window" ]' || fail "/usr/bin/quarrow showed no window within 30 s"
+
+step "Purging $package"
+dpkg -L "$package" > "$work/files"
+$sudo apt-get purge -y "$package"
+[ -z "$(state)" ] || [ "$(state)" = not-installed ] ||
+    fail "$package is still known to dpkg after apt-get purge ($(state))"
+left=()
+while IFS= read -r path; do
+    if [ -f "$path" ] || [ -L "$path" ]; then
+        left+=("$path")
+    fi
+done < "$work/files"
+[ ${#left[@]} -eq 0 ] || fail "left after purging: ${left[*]}"
+echo "None of the $(wc -l < "$work/files") paths the package installed is left as a file."
+
+echo
+echo "Package check passed in $((SECONDS - start)) s: $deb"
