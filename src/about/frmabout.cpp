@@ -2,6 +2,7 @@
 
 #include "main/program.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -51,7 +52,10 @@ frmAbout::frmAbout(Program& program, QWidget* parent) : QDialog(parent), m_progr
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull())
+        icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    picIcon->setPixmap(icon.pixmap(32, 32));
     picIcon->setGeometry(twips(240, 240, 540, 540));
     QLabel* title = makeLabel(this, "lblTitle", QStringLiteral("     QUARROW PRINT BOOK"),
                               twips(1050, 240, 4335, 480));
