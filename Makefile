@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 60
 PACKAGE_DIR ?= build-package
 
 .PHONY: all deps build run test test-fast test-sanitize test-windows fuzz fuzz-short bench \
-	bench-print package test-package clean
+	bench-print package test-package package-windows clean
 
 all: build
 
@@ -56,6 +56,11 @@ test-sanitize:
 
 test-windows:
 	./scripts/windows-check.sh $(WINDOWS_DIR)
+
+# The Windows installer and portable ZIP, from the Windows build, in WINDOWS_DIR.
+package-windows:
+	./scripts/windows-build.sh $(WINDOWS_DIR)
+	cd $(WINDOWS_DIR) && cpack
 
 # A release build of the programs alone, with the compiler and linker flags Debian builds its
 # own packages with (hardening among them), packed as quarrow-print-book_VERSION_ARCH.deb in

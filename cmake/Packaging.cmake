@@ -42,6 +42,31 @@ if(UNIX AND NOT APPLE)
     # Pages are drawn in "Courier New", which fontconfig draws with Liberation Mono; no
     # library shows this need, and another fixed-pitch font still gives usable pages.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+elseif(MINGW)
+    # The Windows installer and the portable ZIP (`make package-windows`): the programs in
+    # bin, beside the DLLs and plugins they load (cmake/WindowsRuntime.cmake), the samples and
+    # the README.
+    quarrow_install_windows_runtime(${CMAKE_INSTALL_BINDIR})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/ DESTINATION samples
+            FILES_MATCHING PATTERN "*.txt" PATTERN "*.stk")
+    install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+
+    set(CPACK_GENERATOR NSIS ZIP)
+    set(CPACK_PACKAGE_FILE_NAME Quarrow-Print-Book-${PROJECT_VERSION}-win64)
+    # The installer's name ends in -setup.
+    set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/CPackOptions.cmake)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quarrow Print Book")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Quarrow Print Book")
+    set(CPACK_NSIS_PACKAGE_NAME "Quarrow Print Book")
+    set(CPACK_NSIS_DISPLAY_NAME "Quarrow Print Book")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_PACKAGE_EXECUTABLES quarrow "Quarrow Print Book")
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/quarrow.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\quarrow.exe")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/windows/licence.txt)
 endif()
 
 include(CPack)

@@ -46,12 +46,15 @@ function(quarrow_deploy_windows_runtime folder)
     add_custom_target(windows_runtime ALL ${commands} VERBATIM)
 endfunction()
 
-# The installed folder: the programs, their DLLs and plugins.
+# The DLLs and plugins of the programs in their installed folder.
 function(quarrow_install_windows_runtime destination)
+    install(FILES ${QUARROW_COMPILER_DLLS} DESTINATION ${destination})
+    if(NOT QUARROW_WITH_QT)
+        return()
+    endif()
     foreach(dll IN LISTS QUARROW_QT_DLLS)
         install(FILES $<TARGET_FILE:${dll}> DESTINATION ${destination})
     endforeach()
-    install(FILES ${QUARROW_COMPILER_DLLS} DESTINATION ${destination})
     set(plugins ${QUARROW_QT_PLUGINS})
     while(plugins)
         list(POP_FRONT plugins folder plugin)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the desktop program, quarrow-book and every test as 64-bit Windows programs with
-# MinGW-w64 and Qt for MinGW-w64 (scripts/build-qt-mingw.sh, made once and kept in a cache),
+# Builds the desktop program, quarrow-book and every test for Windows (scripts/windows-build.sh),
 # then runs the tests under Wine: the engine's, the windows' on Qt's offscreen platform, the
 # printing tests on the tests' own print system through Windows' print path, and the desktop
-# program on Wine's own window system.
+# program on Wine's own window system; last, it packs and checks the installer and the ZIP
+# (scripts/windows-package-check.sh).
 # Usage: scripts/windows-check.sh [BUILD_DIR]   (default build-win)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,14 +11,8 @@ build_dir=${1:-build-win}
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 start=$SECONDS
 
-./scripts/install-deps.sh --windows
-qt=$(./scripts/build-qt-mingw.sh)
-echo "Qt for MinGW-w64: $qt (ready after $((SECONDS - start)) s)"
-
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DQUARROW_QT_PREFIX="$qt" \
-    -DQUARROW_BUILD_BENCH=OFF
-cmake --build "$build_dir" -j "$jobs"
+./scripts/windows-build.sh "$build_dir"
+echo "Windows build ready after $((SECONDS - start)) s."
 
 # The build folder's own Wine prefix (making it the first time takes a while), and one Wine
 # server for the whole run: left to Wine, the server stops when a program ends and can be
@@ -51,4 +45,7 @@ export QUARROW_HOST_COMMANDS="Z:$host_commands"
 # (no output at all): a test is run up to three times, so only a test that fails every
 # time fails the check.
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs" --timeout 300 --repeat until-pass:3
+tests/windows/hostcommands.sh stop "$host_commands"
+"$wineserver" --kill
+./scripts/windows-package-check.sh "$build_dir"
 echo "Windows check passed in $((SECONDS - start)) s."

@@ -6,16 +6,17 @@
 # the tests' own print system, Save Report, End and Close. The report file saved must be the
 # sample's, and the print job the whole book.
 #
-# Usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM [SCREENSHOTS]
+# Usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM
 #   BUILD_BIN     folder of quarrow.exe with its DLLs
 #   WINE          the wine program (the Wine prefix is WINEPREFIX's)
 #   PRINT_SYSTEM  folder of the tests' own print system (printsystem.sh), already started
-#   SCREENSHOTS   folder for wine-main-window.png and wine-display-window.png
+# With QUARROW_SCREENSHOTS naming a folder, the main window and the display window are saved
+# there as wine-main-window.png and wine-display-window.png.
 set -euo pipefail
-bin=${1:?usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM [SCREENSHOTS]}
+bin=${1:?usage: desktopflow.sh BUILD_BIN WINE PRINT_SYSTEM}
 wine=${2:?}
 print_system=${3:?}
-screenshots=${4:-}
+screenshots=${QUARROW_SCREENSHOTS:-}
 here=$(cd "$(dirname "$0")" && pwd)
 samples=$(cd "$here/../../samples" && pwd)
 : "${WINEPREFIX:?the Wine prefix of the tests}"
