@@ -2,6 +2,7 @@
 
 #include "store/messenger.h"
 #include "store/reportstore.h"
+#include "testsupport.h"
 
 #include <functional>
 #include <string>
@@ -10,12 +11,7 @@
 
 namespace quarrow::fuzz {
 
-class RecordingMessenger : public Messenger
-{
-public:
-    void show(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
+using test::RecordingMessenger;
 
 // The full name of `name` in a folder of this process's own, so that parallel fuzzing jobs
 // never share files. After a failure the folder keeps the files of the failing input.

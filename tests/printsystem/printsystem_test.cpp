@@ -159,14 +159,14 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
     withoutDefault.defaultName.clear();
     QtBookOutput book(testDate);
     QtBookOutput bookWithoutDefault(testDate, &withoutDefault);
-    std::string right;
-    for (int page = 1; page <= 11; ++page)
-        right += (page > 1 ? " (Right)" : "(Right)") + std::to_string(page);
     const ToolRun runs[] = {
         {"sr22 --print PDF", "PDF", "1 2 3 4 5 6 7 8 9 10 11", &book},
         {"sr22 --print default --pages 2-3", "PDF", "2 3", &book},
         {"us97 --print PDF-A4 --pages 10-11 --side right", "PDF-A4", "(Right)10 (Right)11", &book},
-        {"us97 --print PDF-A4 --side right", "PDF-A4", right, &book},
+        {"us97 --print PDF-A4 --side left", "PDF-A4",
+         "(left)1 (left)2 (left)3 (left)4 (left)5 (left)6 (left)7 (left)8 (left)9 (left)10 "
+         "(left)11",
+         &book},
         {"sr22 --print Nowhere", "", "No printer named \"Nowhere\" is installed." + installed,
          &book},
         {"sr22 --print default", "", "No default printer is set." + installed, &bookWithoutDefault},
@@ -189,9 +189,8 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
         std::ostringstream out;
         std::ostringstream err;
         auto lp = [&](const char* verb) {
-            return *run.rejecting == 0 ||
-                   hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) + " " +
-                               run.rejecting) == 0;
+            return *run.rejecting == 0 || hostCommand("PATH=$PATH:/usr/sbin cups" +
+                                                      std::string(verb) + " " + run.rejecting) == 0;
         };
         EXPECT_TRUE(lp("reject"));
         std::istringstream words(run.command);

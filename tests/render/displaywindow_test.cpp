@@ -6,7 +6,6 @@
 #include "render/form5.h"
 #include "render/frmsystem.h"
 #include "render/pageview.h"
-#include "render/printplatform.h"
 
 #include <QAction>
 #include <QScreen>
@@ -66,8 +65,8 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
     printWindow().viewForward_Click();
     printWindow().viewForward_Click();
     EXPECT_EQ(shown(), "1");
-    EXPECT_EQ(dialogs.messages, QStringList({" First Page can't move backward",
-                                             " Last Page can't move forward"}));
+    EXPECT_EQ(dialogs.messages,
+              QStringList({" First Page can't move backward", " Last Page can't move forward"}));
     form1().show();
     QApplication::setActiveWindow(&form1());
     preview();
@@ -120,9 +119,8 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
         });
         click(dialog, "Command2");
         EXPECT_EQ(child<QLineEdit>(dialog, "Text1").text(), QStringLiteral("2 "));
-        modals.then(QStringLiteral("Form6"), [](QDialog& picker) {
-            emit child<QComboBox>(picker, "Combo1").activated(2);
-        });
+        modals.then(QStringLiteral("Form6"),
+                    [](QDialog& picker) { emit child<QComboBox>(picker, "Combo1").activated(2); });
         click(dialog, "Command3");
         EXPECT_EQ(child<QLineEdit>(dialog, "Text2").text(), QStringLiteral("3 "));
         const std::pair<const char*, const char*> refused[] = {
@@ -149,9 +147,8 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
     type("txtProjectNumber", QStringLiteral("104"));
     type("txtControlNumber", QStringLiteral("2207"));
     browse(dir.write("sr22.txt", undividedListing(4)));
-    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
+    modals.then(QStringLiteral("frmSystem"),
+                [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     form1().cmdPreview_Click();
     printWindow().viewprint_Click();
     EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to Office LaserJet printer."}));
@@ -190,7 +187,8 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
     EXPECT_EQ(store.ReportFontName, "MS LineDraw");
     printWindow().viewprint_Click();
     EXPECT_EQ(pdfPageHeaders(platform.outputOf(QStringLiteral("Plotter"))), "1 2");
-    EXPECT_EQ(dialogs.messages.value(1), QStringLiteral("Pages have been sent to Plotter printer."));
+    EXPECT_EQ(dialogs.messages.value(1),
+              QStringLiteral("Pages have been sent to Plotter printer."));
 }
 
 // While a job prints, its progress dialog holds every other window of the program: nothing
@@ -211,13 +209,6 @@ TEST_F(DisplayWindow, APrintJobHoldsTheOtherWindowsUntilItEnds)
     EXPECT_EQ(dialogs.questions + dialogs.messages, QStringList());
     EXPECT_TRUE(program.isPrintWindowLoaded() && printWindow().isVisible());
     EXPECT_FALSE(std::filesystem::exists(printed()));
-}
-
-// Outside Windows the report fonts are seldom installed by their names, but the system draws
-// "Courier New" with a metric-compatible fixed-pitch font: it is offered.
-TEST(ReportFonts, FontsTheSystemDrawsFixedPitchAreOffered)
-{
-    EXPECT_TRUE(QtPrintPlatform().fontFamilies().contains(QStringLiteral("Courier New")));
 }
 
 class NoPrinter : public DisplayWindow

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 namespace quarrow::test {
@@ -21,15 +22,6 @@ void resave(const std::string& report)
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runQuarrowBook({report, "--stk", report}, out, err), ExitCode::Ok) << err.str();
-}
-
-std::string withLineEnds(const std::string& crlfText, const std::string& end)
-{
-    std::string text;
-    for (std::size_t start = 0, stop; (stop = crlfText.find("\r\n", start)) != std::string::npos;
-         start = stop + 2)
-        text += crlfText.substr(start, stop - start) + end;
-    return text;
 }
 
 struct WindowsName
@@ -52,7 +44,8 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     fs::path folder = dir.path() / name.folder;
     fs::create_directories(folder);
     writeFile(folder / pathOf(name.file + ".txt"),
-               withLineEnds(readFile(sampleFile("sr22-undivided.txt")), name.lineEnd));
+              std::regex_replace(readFile(sampleFile("sr22-undivided.txt")), std::regex("\r\n"),
+                                 name.lineEnd));
     std::string root =
         std::string(name.separator) == "/" ? dir.path().generic_string() : dir.path().string();
     ASSERT_EQ(root.substr(1, 2), std::string(":") + name.separator) << root;
