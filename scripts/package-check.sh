@@ -57,6 +57,8 @@ $sudo apt-get install -y "$deb"
 step "quarrow-book from PATH on the installed samples"
 [ "$(command -v quarrow-book)" = /usr/bin/quarrow-book ] ||
     fail "quarrow-book on PATH is '$(command -v quarrow-book)', not /usr/bin/quarrow-book"
+[ "$(quarrow-book --version)" = "quarrow-book $version" ] ||
+    fail "quarrow-book --version says '$(quarrow-book --version)', not the package's $version"
 # A listing's work files are written beside it, so each listing is copied first.
 for sample in sr22-undivided us97-divided; do
     cp "/usr/share/doc/$package/samples/$sample.txt" "$work/"
