@@ -33,9 +33,11 @@ host_commands="$PWD/$build_dir/hostcommands"
 trap 'tests/windows/hostcommands.sh stop "$host_commands"; "$wineserver" --kill || true; wait' EXIT
 cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot
 # Wine has no "Courier New", and its PostScript driver fails on the font it would take
-# instead: Courier New is drawn with Liberation Mono, as on Linux.
+# instead: Courier New is drawn with Liberation Mono, as on Linux. The window tests' offscreen
+# platform draws with the font files in Windows' fonts folder, as on Windows: Liberation's.
 cmake/wine-run.sh "$WINEPREFIX" "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
     /v 'Courier New' /d 'Liberation Mono' /f >/dev/null
+cp /usr/share/fonts/truetype/liberation/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 # Wine cannot start the build machine's programs that the tests use (poppler's, CUPS's): a
 # runner of their own starts them.
 tests/windows/hostcommands.sh start "$host_commands"

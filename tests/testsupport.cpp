@@ -114,16 +114,20 @@ void expectFileContent(const std::filesystem::path& expected, const std::string&
 int hostCommand(const std::string& command)
 {
     static std::atomic<int> counter{0};
+    static const unsigned run = std::random_device{}();
     const char* folder = std::getenv("QUARROW_HOST_COMMANDS");
     if (!folder)
         return -1;
-    std::string request = std::string(folder) + "/" + std::to_string(GetCurrentProcessId()) + "-" +
-                          std::to_string(counter++);
+    std::string request =
+        std::string(folder) + "/" + std::to_string(run) + "-" + std::to_string(counter++);
     writeFile(pathOf(request + ".new"), command);
     std::filesystem::rename(pathOf(request + ".new"), pathOf(request + ".cmd"));
     for (int wait = 0; wait < 1200; ++wait) {
-        if (std::filesystem::exists(pathOf(request + ".status")))
-            return std::stoi(readFile(pathOf(request + ".status")));
+        if (std::filesystem::exists(pathOf(request + ".status"))) {
+            int status = std::stoi(readFile(pathOf(request + ".status")));
+            std::filesystem::remove(pathOf(request + ".status"));
+            return status;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return -1;

@@ -40,12 +40,10 @@ std::unique_ptr<QPrinter> QtPrintPlatform::openPrinter(const QString& name) cons
 QStringList QtPrintPlatform::fontFamilies() const
 {
     QStringList families = QFontDatabase::families();
-#ifndef Q_OS_WIN
     for (const QString& name : reportFontNames()) {
         if (!families.contains(name) && drawsWithFixedPitchFont(name))
             families << name;
     }
-#endif
     return families;
 }
 

@@ -27,9 +27,9 @@ public:
     virtual QStringList fontFamilies() const = 0;
 };
 
-// QPrinterInfo and QFontDatabase. Outside Windows the report fonts are seldom installed by
-// their names, though the system draws some of them with a metric-compatible fixed-pitch
-// font ("Courier New" with Liberation Mono): such names follow the installed fonts.
+// QPrinterInfo and QFontDatabase. The report fonts are seldom installed by their names outside
+// Windows, though the system draws some of them with a metric-compatible fixed-pitch font
+// ("Courier New" with Liberation Mono): such names follow the installed fonts.
 class QtPrintPlatform : public PrintPlatform
 {
 public:

@@ -167,10 +167,16 @@ bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, M
 }
 
 // QGuiApplication keeps references to its arguments, and takes out those it reads, for its
-// whole life: each application gets arguments of its own.
+// whole life: each application gets arguments of its own. On Windows the system's own
+// platform draws with the system's fonts and shows no window; Qt's offscreen platform there
+// knows no fonts.
 struct QtBookOutput::GuiApplication
 {
+#ifdef Q_OS_WIN
+    int argc = 1;
+#else
     int argc = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? 1 : 3;
+#endif
     char* argv[4] = {g_programName, g_platformOption, g_offscreen, nullptr};
     QGuiApplication application{argc, argv};
 };

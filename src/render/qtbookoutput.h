@@ -42,7 +42,8 @@ bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, M
 // support (CUPS on Linux), laid out for the printer's own page.
 //
 // Fonts need a Qt GUI application: when the program has none, one is made on the first
-// print, on the "offscreen" platform unless QT_QPA_PLATFORM names another.
+// print, on the "offscreen" platform unless QT_QPA_PLATFORM names another (on Windows, on
+// the system's own platform, which shows no window either).
 class QtBookOutput : public BookOutput
 {
 public:

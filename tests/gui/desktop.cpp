@@ -196,6 +196,12 @@ void setText(QWidget& window, const char* boxName, const QString& text)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // There the offscreen platform draws with the font files of a folder, as Windows keeps
+    // its own: Windows' fonts folder.
+    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
