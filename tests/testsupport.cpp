@@ -141,10 +141,13 @@ int hostCommand(const std::string& command)
 
 namespace {
 
-std::string placed(long left, long top, bool bold, bool italic, const std::string& text)
+// Positions to the nearest 6 points, half a line and one column, on which every cell stands:
+// a printer driver may place a text a point or two away from where Qt's PDF writer does.
+std::string placed(double left, double top, bool bold, bool italic, const std::string& text)
 {
-    return std::to_string(top) + " " + std::to_string(left) + (bold ? " bold" : "") +
-           (italic ? " italic" : "") + " |" + text + "|";
+    auto cell = [](double points) { return std::to_string(6 * std::lround(points / 6)); };
+    return cell(top) + " " + cell(left) + (bold ? " bold" : "") + (italic ? " italic" : "") + " |" +
+           text + "|";
 }
 
 std::string commandOutput(const std::string& command, const std::string& file)
@@ -165,6 +168,8 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
                       dir.file("page.xml"));
     static const std::regex text(R"re(<text top="(\d+)" left="(\d+)"[^>]*>(.*)</text>)re");
     static const std::regex tags("</?[bi]>");
+    static const std::regex nbsp("\xC2\xA0");
+    static const std::regex shy("\xC2\xAD");
     std::vector<std::string> texts;
     std::istringstream lines(xml);
     for (std::string line; std::getline(lines, line);) {
@@ -172,9 +177,12 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
         if (!std::regex_search(line, match, text))
             continue;
         std::string content = match[3];
-        texts.push_back(placed(
-            std::stol(match[2]), std::stol(match[1]), content.find("<b>") != std::string::npos,
-            content.find("<i>") != std::string::npos, std::regex_replace(content, tags, "")));
+        // A printer driver may give blanks as no-break spaces and minus signs as soft hyphens.
+        std::string plain = std::regex_replace(
+            std::regex_replace(std::regex_replace(content, tags, ""), nbsp, " "), shy, "-");
+        texts.push_back(placed(std::stod(match[2]), std::stod(match[1]),
+                               content.find("<b>") != std::string::npos,
+                               content.find("<i>") != std::string::npos, plain));
     }
     std::sort(texts.begin(), texts.end());
     return texts;
@@ -195,8 +203,7 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
         auto last = t.text.find_last_not_of(' ');
         if (last == std::string::npos)
             continue;
-        texts.push_back(placed(std::lround(left + 6 * t.x), std::lround(top + 12 * t.y),
-                               t.font.bold, t.font.italic,
+        texts.push_back(placed(left + 6 * t.x, top + 12 * t.y, t.font.bold, t.font.italic,
                                utf8FromWindows1252(t.text.substr(0, last + 1))));
     }
     std::sort(texts.begin(), texts.end());

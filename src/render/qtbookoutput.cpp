@@ -24,6 +24,10 @@
 #include <cups/cups.h>
 #endif
 
+#ifdef Q_OS_WIN
+#include <QtPrintSupport/private/qprintengine_win_p.h>
+#endif
+
 namespace quarrow {
 namespace {
 
@@ -91,6 +95,17 @@ bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& mess
 
 namespace {
 
+// Qt's print engine for Windows' own printers cannot abort a job: ending it would print the
+// pages drawn so far. The job is withdrawn from the spooler first.
+void abortJob(QPrinter& printer)
+{
+#ifdef Q_OS_WIN
+    if (auto* engine = dynamic_cast<QWin32PrintEngine*>(printer.printEngine()))
+        AbortDoc(engine->getDC());
+#endif
+    printer.abort();
+}
+
 // Draws the job; false, with the job killed, when `progress` stopped it.
 bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
              const std::optional<PageRange>& pages, const PrintProgress& progress)
@@ -101,7 +116,7 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
     QtPainterSurface surface(painter, SurfaceKind::Printer);
     bool complete = BookPrinter(store, renderer, messenger, progress).print(surface, pages);
     if (!complete)
-        printer.abort();
+        abortJob(printer);
     painter.end();
     if (!complete && !printer.outputFileName().isEmpty())
         QFile::remove(printer.outputFileName());

@@ -38,12 +38,15 @@ export PATH=$PATH:/usr/sbin
 stop
 rm -rf "$folder"/{conf,spool,state,cache,log,out,tmp,bin}
 mkdir -p "$folder"/{conf/ppd,spool,state,cache,log,out,tmp,bin/filter}
-# The scheduler's programs, and a filter that hands the job's PDF to the device unchanged.
+# The scheduler's programs, a filter that hands the job's PDF to the device unchanged, and
+# one that turns a PostScript job (Windows' print path under Wine sends PostScript) into PDF
+# with Ghostscript.
 for part in backend daemon notifier; do
     ln -s "/usr/lib/cups/$part" "$folder/bin/$part"
 done
 printf '#!/bin/sh\nexec cat "${6:--}"\n' >"$folder/bin/filter/quarrow-pdf"
-chmod 755 "$folder/bin/filter/quarrow-pdf"
+printf '#!/bin/sh\nexec ps2pdf "${6:--}" -\n' >"$folder/bin/filter/quarrow-ps2pdf"
+chmod 755 "$folder/bin/filter/quarrow-pdf" "$folder/bin/filter/quarrow-ps2pdf"
 # The scheduler runs jobs as the user lp, which writes the output files.
 chmod 1777 "$folder/out" "$folder/tmp"
 chmod 755 "$folder"

@@ -8,6 +8,9 @@
 #include "render/qtbookoutput.h"
 
 #include <cstdlib>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <sstream>
 #include <thread>
 
@@ -30,17 +33,18 @@ protected:
             fs::remove(outputFile(printer));
     }
 
+    // The print system's socket and output folder, on the build machine.
+    static std::string server() { return std::getenv("CUPS_SERVER"); }
     static std::string outputFile(const std::string& printer)
     {
-        return (fs::path(std::getenv("CUPS_SERVER")).parent_path() / "out" / printer).string() +
-               ".pdf";
+        return server().substr(0, server().rfind('/')) + "/out/" + printer + ".pdf";
     }
 
     // The PDF of the printer's job once the print system has finished it, or "" when no job
     // came within twenty seconds.
     static std::string printed(const std::string& printer)
     {
-        std::string pending = "lpstat -o " + printer + " | grep -q .";
+        std::string pending = "lpstat -h " + server() + " -o " + printer + " | grep -q .";
         for (int i = 0; i < 200; ++i) {
             if (fs::exists(outputFile(printer)) && hostCommand(pending) != 0)
                 return outputFile(printer);
@@ -138,6 +142,12 @@ TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
     printWindow().viewprint_Click();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     std::this_thread::sleep_for(std::chrono::seconds(2));
+#ifdef _WIN32
+    // Wine's PostScript driver cannot abort a document (its AbortDoc fails), so there the
+    // pages drawn before Cancel are printed; Windows' own spooler withdraws them.
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        return;
+#endif
     EXPECT_FALSE(fs::exists(outputFile("PDF")));
 }
 
@@ -170,9 +180,11 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
         {"sr22 --print Nowhere", "", "No printer named \"Nowhere\" is installed." + installed,
          &book},
         {"sr22 --print default", "", "No default printer is set." + installed, &bookWithoutDefault},
+#ifndef _WIN32 // Windows spools a job for a printer that takes none now, to print it later.
         {"sr22 --print PDF", "",
          "Printing on PDF failed: Printer error\nDestination \"PDF\" is not accepting jobs.", &book,
          "PDF"},
+#endif
         {"us97 --print PDF --pages 2-3", "",
          "The book is divided: --side left or --side right chooses the book that --pages counts "
          "in.",
@@ -189,8 +201,9 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
         std::ostringstream out;
         std::ostringstream err;
         auto lp = [&](const char* verb) {
-            return *run.rejecting == 0 || hostCommand("PATH=$PATH:/usr/sbin cups" +
-                                                      std::string(verb) + " " + run.rejecting) == 0;
+            return *run.rejecting == 0 ||
+                   hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) + " -h " + server() +
+                               " " + run.rejecting) == 0;
         };
         EXPECT_TRUE(lp("reject"));
         std::istringstream words(run.command);
