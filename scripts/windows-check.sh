@@ -22,17 +22,21 @@ echo "Windows build ready after $((SECONDS - start)) s."
 wine=$(sed -n 's/^QUARROW_WINE:FILEPATH=//p' "$build_dir/CMakeCache.txt")
 wineserver="$(dirname "$wine")/wineserver"
 export WINEPREFIX="$PWD/$build_dir/wineprefix"
+host_commands="$PWD/$build_dir/hostcommands"
+# At the end, stop the runner of host commands, the server, every program still running and
+# the display.
+. tests/windows/display.sh
+trap 'tests/windows/hostcommands.sh stop "$host_commands"; "$wineserver" --kill || true
+      stop_display; wait' EXIT
+# The printing tests and the desktop program show windows.
+"$wineserver" --kill 2>/dev/null || true
+start_display "$build_dir"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
     cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot --init
 fi
 "$wineserver" --wait
 "$wineserver" --foreground --persistent &
-host_commands="$PWD/$build_dir/hostcommands"
-# At the end, stop the runner of host commands, the server and every program still running.
-xvfb="" openbox=""
-trap 'tests/windows/hostcommands.sh stop "$host_commands"; "$wineserver" --kill || true
-      [ -n "$openbox$xvfb" ] && kill $openbox $xvfb; wait' EXIT
 cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot
 # Wine has no "Courier New", and its PostScript driver fails on the font it would take
 # instead: Courier New is drawn with Liberation Mono, as on Linux. The window tests' offscreen
@@ -40,14 +44,6 @@ cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot
 cmake/wine-run.sh "$WINEPREFIX" "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
     /v 'Courier New' /d 'Liberation Mono' /f >/dev/null
 cp /usr/share/fonts/truetype/liberation/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-# The printing tests and the desktop program show windows: a display of their own, with a
-# window manager.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$WINEPREFIX/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$WINEPREFIX/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WINEPREFIX/display")"
-openbox >/dev/null 2>&1 &
-openbox=$!
 # Wine cannot start the build machine's programs that the tests use (poppler's, CUPS's): a
 # runner of their own starts them.
 tests/windows/hostcommands.sh start "$host_commands"
@@ -59,5 +55,6 @@ export QUARROW_HOST_COMMANDS="Z:$host_commands"
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs" --timeout 300 --repeat until-pass:3
 tests/windows/hostcommands.sh stop "$host_commands"
 "$wineserver" --kill
+stop_display
 ./scripts/windows-package-check.sh "$build_dir"
 echo "Windows check passed in $((SECONDS - start)) s."

@@ -30,14 +30,15 @@ work=$(mktemp -d)
 export WINEPREFIX="$work/wineprefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 run() { LC_ALL=C.UTF-8 "$wine" "$@"; }
-xvfb="" openbox=""
+. tests/windows/display.sh
 cleanup() {
     "$wineserver" --kill 2>/dev/null || true
-    [ -n "$openbox$xvfb" ] && kill $openbox $xvfb 2>/dev/null
+    stop_display
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
+start_display "$work"
 run wineboot --init >/dev/null 2>&1
 "$wineserver" --wait
 
@@ -72,12 +73,6 @@ for program in "C:\\Program Files\\Quarrow Print Book\\bin\\quarrow-book.exe" \
 done
 
 # The installed desktop program shows its main window on Wine's window system.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-openbox=$!
 (cd "$work" && run "C:\\Program Files\\Quarrow Print Book\\bin\\quarrow.exe") &
 timeout 60 xdotool search --sync --onlyvisible --name '^Quarrow Print Book$' >/dev/null ||
     fail "the installed quarrow.exe showed no main window"

@@ -1,6 +1,7 @@
 #include "main/qtdialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -13,8 +14,11 @@ bool runFileDialog(QFileDialog& dialog, const QString& filter, FileDialogState& 
     dialog.setNameFilters(filters);
     if (filters.contains(state.selectedFilter))
         dialog.selectNameFilter(state.selectedFilter);
-    if (!state.fileName.isEmpty())
+    if (!state.fileName.isEmpty()) {
+        // Windows' own dialog opens in the folder it is given, not in that of the file.
+        dialog.setDirectory(QFileInfo(state.fileName).absolutePath());
         dialog.selectFile(state.fileName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     state.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
