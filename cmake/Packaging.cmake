@@ -52,6 +52,9 @@ elseif(MINGW)
     install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 
     set(CPACK_GENERATOR NSIS ZIP)
+    # A 64-bit installer, as the program is: it installs under the 64-bit Program Files and
+    # registers in the 64-bit view of the registry.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_PACKAGE_FILE_NAME Quarrow-Print-Book-${PROJECT_VERSION}-win64)
     # The installer's name ends in -setup.
     set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/CPackOptions.cmake)
@@ -63,7 +66,7 @@ elseif(MINGW)
     set(CPACK_PACKAGE_EXECUTABLES quarrow "Quarrow Print Book")
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/quarrow.ico)
     set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\quarrow.exe")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\quarrow.exe")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/windows/licence.txt)
