@@ -73,7 +73,7 @@ keys() {
 
 shoot() {
     [ -n "$screenshots" ] || return 0
-    import -window "$1" "$screenshots/$2"
+    import -frame -window "$1" "$screenshots/$2"
 }
 
 export CUPS_SERVER="$print_system/cups.sock"
