@@ -180,7 +180,7 @@ void frmPrint::Preview()
 bool frmPrint::event(QEvent* event)
 {
     bool handled = QMainWindow::event(event);
-    if (m_frameUnknown && event->type() == QEvent::Move && frameGeometry().size() != size()) {
+    if (event->type() == QEvent::Move && m_frameUnknown && frameGeometry().size() != size()) {
         m_frameUnknown = false;
         fitToScreen();
     }

@@ -58,6 +58,9 @@ private:
     std::unique_ptr<QPrinter> pdfPrinter();
 
     Program& m_program;
+    // Set once shown until the window manager's frame is known; the window's children send it
+    // events while it is being made.
+    bool m_frameUnknown = false;
     PageView* m_view;
     QAction* m_viewForward = nullptr;
     QAction* m_viewBackward = nullptr;
@@ -72,7 +75,6 @@ private:
     QAction* m_savePdf = nullptr;
     QAction* m_mnuSaveRpt = nullptr;
     QAction* m_viewEnd = nullptr;
-    bool m_frameUnknown = false;
 };
 
 } // namespace quarrow
