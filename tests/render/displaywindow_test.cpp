@@ -218,20 +218,21 @@ protected:
 };
 
 // With no printer installed, pages are laid out on the reference page of 8 by 10.5 inches
-// and printed into a PDF file; Save as PDF does the same with a printer.
+// and printed into a PDF file; Save as PDF does the same with a printer. The files are named
+// in letters beyond ASCII.
 TEST_F(NoPrinter, PrintingGoesIntoAPdfFile)
 {
-    open(dir.write("sr22.txt", undividedListing(7)));
+    open(dir.write("Łódź/sr22.txt", undividedListing(7)));
     EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
-    QString pdf = QString::fromStdString(dir.file("sr22.pdf"));
-    dialogs.saveAnswers = {pdf, std::nullopt, QString::fromStdString(dir.file("all"))};
+    QString pdf = QString::fromStdString(dir.file("Łódź/sr22.pdf"));
+    dialogs.saveAnswers = {pdf, std::nullopt, QString::fromStdString(dir.file("Łódź/all"))};
     printWindow().viewprint_Click();
     printWindow().viewprint_Click();
     printWindow().viewBackward_Click();
     printWindow().savePdf_Click();
     EXPECT_EQ(dialogs.fileDialogs.value(1), QStringLiteral("PDF File(*.pdf)|*.pdf | ") + pdf);
     EXPECT_EQ(pdfPageHeaders(pdf.toStdString()), "1 2 3");
-    EXPECT_EQ(pdfPageHeaders(dir.file("all.pdf")), "1 2 3");
+    EXPECT_EQ(pdfPageHeaders(dir.file("Łódź/all.pdf")), "1 2 3");
     EXPECT_EQ(shown(), "1");
     EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to " + pdf + " printer."}));
 }
