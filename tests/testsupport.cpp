@@ -18,10 +18,6 @@
 #include <stdexcept>
 #include <thread>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace quarrow::test {
 
 TempDir::TempDir()
@@ -110,34 +106,26 @@ void expectFileContent(const std::filesystem::path& expected, const std::string&
     EXPECT_EQ(actual, exists ? readFile(expected) : std::string()) << expected.string();
 }
 
-#ifdef _WIN32
 int hostCommand(const std::string& command)
 {
+#ifdef _WIN32
     static std::atomic<int> counter{0};
     static const unsigned run = std::random_device{}();
     const char* folder = std::getenv("QUARROW_HOST_COMMANDS");
-    if (!folder)
-        return -1;
-    std::string request =
-        std::string(folder) + "/" + std::to_string(run) + "-" + std::to_string(counter++);
+    std::string request = std::string(folder ? folder : ".") + "/" + std::to_string(run) + "-" +
+                          std::to_string(counter++);
     writeFile(pathOf(request + ".new"), command);
     std::filesystem::rename(pathOf(request + ".new"), pathOf(request + ".cmd"));
-    for (int wait = 0; wait < 1200; ++wait) {
-        if (std::filesystem::exists(pathOf(request + ".status"))) {
-            int status = std::stoi(readFile(pathOf(request + ".status")));
-            std::filesystem::remove(pathOf(request + ".status"));
-            return status;
-        }
+    auto status = pathOf(request + ".status");
+    for (int wait = 0; wait < 1200 && !std::filesystem::exists(status); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return -1;
-}
+    int exit = std::filesystem::exists(status) ? std::stoi(readFile(status)) : -1;
+    std::filesystem::remove(status);
+    return exit;
 #else
-int hostCommand(const std::string& command)
-{
     return std::system(command.c_str());
-}
 #endif
+}
 
 namespace {
 

@@ -199,8 +199,7 @@ int main(int argc, char** argv)
 #ifdef Q_OS_WIN
     // There the offscreen platform draws with the font files of a folder, as Windows keeps
     // its own: Windows' fonts folder.
-    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
-        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+    qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
 #endif
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -8,9 +8,6 @@
 #include "render/qtbookoutput.h"
 
 #include <cstdlib>
-#ifdef _WIN32
-#include <windows.h>
-#endif
 #include <sstream>
 #include <thread>
 
@@ -142,13 +139,9 @@ TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
     printWindow().viewprint_Click();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     std::this_thread::sleep_for(std::chrono::seconds(2));
-#ifdef _WIN32
-    // Wine's PostScript driver cannot abort a document (its AbortDoc fails), so there the
-    // pages drawn before Cancel are printed; Windows' own spooler withdraws them.
-    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-        return;
-#endif
-    EXPECT_FALSE(fs::exists(outputFile("PDF")));
+    // Wine's PostScript driver cannot abort a document (its AbortDoc fails), so under Wine
+    // the pages drawn before Cancel are printed; Windows' own spooler withdraws them.
+    EXPECT_TRUE(std::getenv("WINELOADER") || !fs::exists(outputFile("PDF")));
 }
 
 struct ToolRun
