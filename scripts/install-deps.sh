@@ -6,7 +6,8 @@
 # With --windows it also installs what the Windows check (scripts/windows-check.sh) needs:
 # the MinGW-w64 cross compiler, GoogleTest's sources, Wine and the locale sources, what
 # building Qt for MinGW-w64 from Debian's sources needs (dpkg-source, the Qt tools), NSIS for
-# the installer, and Xvfb, a window manager and xdotool to drive the desktop program.
+# the installer, Ghostscript for the test printers' PostScript jobs, and Xvfb, a window
+# manager and xdotool to drive the desktop program.
 # With --package it also installs what building and checking the Debian package
 # (scripts/package-check.sh) needs: dpkg-shlibdeps and file for CPack, lintian, the desktop
 # entry and AppStream validators, and xdotool to find the program's window.
@@ -23,7 +24,7 @@ packages=(
 case "${1:-}" in
     --windows)
         packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales dpkg-dev
-                   qt6-base-dev-tools nsis xvfb openbox xdotool x11-utils imagemagick)
+                   qt6-base-dev-tools nsis ghostscript xvfb openbox xdotool x11-utils imagemagick)
         ;;
     --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xdotool) ;;
 esac
