@@ -71,7 +71,8 @@ public:
     void clearDrawing();
 
 private:
-    void note(const std::string& line);
+    template <typename Line>
+    void note(Line&& line);
 
     SurfaceKind m_kind;
     bool m_keepLog;
