@@ -33,7 +33,8 @@ cp "$samples/sr22-undivided.txt" "$folder/sr22.txt"
 [ -n "${DISPLAY:-}" ] || start_display "$work"
 program=""
 cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null
+    # The program runs under Wine's server: its Windows process is ended by its name.
+    [ -z "$program" ] || pkill -f "$bin/quarrow.exe" || true
     stop_display
     wait 2>/dev/null
     rm -rf "$work"
@@ -41,9 +42,10 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
-    echo "desktopflow.sh: $*" >&2
-    import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
-    trap - EXIT
+    local screen
+    screen=$(mktemp --suffix=.png "${TMPDIR:-/tmp}/desktopflow-failure-XXXXXX")
+    import -window root "$screen" 2>/dev/null
+    echo "desktopflow.sh: $*; the screen: $screen" >&2
     exit 1
 }
 
@@ -57,13 +59,30 @@ window() {
     echo "$id"
 }
 
-# Waits for a file dialog of Windows to have the focus: the program sets no title on it.
+# Waits for a file dialog of Windows to have the focus and gives its window: the program sets
+# no title on it.
 file_dialog() {
+    local id
     for _ in $(seq 100); do
-        [ -z "$(xdotool getactivewindow getwindowname 2>/dev/null)" ] && sleep 0.5 && return 0
+        if id=$(xdotool getactivewindow 2>/dev/null) && [ -z "$(xdotool getwindowname "$id")" ]; then
+            sleep 0.5
+            echo "$id"
+            return 0
+        fi
         sleep 0.2
     done
     fail "no file dialog"
+}
+
+# Presses Enter in the file dialog until it is gone: the first Enter may only take the name
+# that Windows' autocompletion offers.
+confirm_file_dialog() {
+    for _ in 1 2 3; do
+        sleep 0.5
+        keys Return
+        xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+    done
+    fail "the file dialog did not close"
 }
 
 keys() {
@@ -86,10 +105,11 @@ xdotool type --delay 80 "104"
 keys Tab
 xdotool type --delay 80 "2207"
 keys Return space
-file_dialog
-xdotool type --delay 40 "Z:${folder//\//\\}\\sr22.txt"
-sleep 0.5
-keys Return
+dialog=$(file_dialog)
+# The dialog opens in the program's working folder, which holds the listing's folder; xdotool
+# drops a key now and then in a long text, so the name is typed short and slowly.
+xdotool type --delay 100 "$(basename "$folder")\\sr22.txt"
+confirm_file_dialog "$dialog"
 window "Quarrow Print Book" >/dev/null
 shoot "$main" wine-main-window.png
 keys Tab Tab space
@@ -112,8 +132,8 @@ headers=$(pdftotext -raw "$print_system/out/PDF.pdf" - | grep -c "Page No: ") ||
 # Save Report, offered beside the listing.
 window "Display Report" >/dev/null
 keys alt Right Right Right Right Right Return
-file_dialog
-keys Return
+dialog=$(file_dialog)
+confirm_file_dialog "$dialog"
 for _ in $(seq 50); do [ -s "$folder/sr22.stk" ] && break; sleep 0.2; done
 cmp "$folder/sr22.stk" "$samples/sr22-undivided.stk" || fail "the report file saved differs"
 
