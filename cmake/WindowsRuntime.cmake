@@ -3,8 +3,8 @@
 # folder (where the tests run them under Wine) and in the installed folder. A cross build has
 # no windeployqt, so this does its work.
 
-# Qt's libraries and plugins that the programs load. The offscreen platform serves
-# quarrow-book, which draws its PDF files without a window, and the window tests.
+# Qt's libraries and plugins that the programs load. The offscreen platform serves the window
+# tests; quarrow-book draws on the system's own platform there.
 set(QUARROW_QT_DLLS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 set(QUARROW_QT_PLUGINS
     platforms Qt6::QWindowsIntegrationPlugin

@@ -38,8 +38,8 @@ fi
 "$wineserver" --wait
 "$wineserver" --foreground --persistent &
 cmake/wine-run.sh "$WINEPREFIX" "$wine" wineboot
-# Wine has no "Courier New", and its PostScript driver fails on the font it would take
-# instead: Courier New is drawn with Liberation Mono, as on Linux. The window tests' offscreen
+# Wine has no "Courier New" and would draw it in a proportional font: Courier New is drawn
+# with Liberation Mono, as on Linux. The window tests' offscreen
 # platform draws with the font files in Windows' fonts folder, as on Windows: Liberation's.
 cmake/wine-run.sh "$WINEPREFIX" "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
     /v 'Courier New' /d 'Liberation Mono' /f >/dev/null
