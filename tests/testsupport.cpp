@@ -92,6 +92,22 @@ std::filesystem::path testDataFile(const std::string& name)
     return std::filesystem::path(QUARROW_TEST_DATA_DIR) / name;
 }
 
+std::vector<std::vector<std::string>> readTable(const std::string& name)
+{
+    std::istringstream lines(readFile(testDataFile(name)));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream cells(line + "|");
+        for (std::string cell; std::getline(cells, cell, '|');)
+            row.push_back(cell);
+    }
+    EXPECT_FALSE(rows.empty()) << name << " holds no rows";
+    return rows;
+}
+
 void expectFileContent(const std::filesystem::path& expected, const std::string& actual)
 {
     bool exists = std::filesystem::exists(expected);

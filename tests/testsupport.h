@@ -49,6 +49,10 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::filesystem::path sampleFile(const std::string& name);
 std::filesystem::path testDataFile(const std::string& name);
 
+// The rows of a table kept in tests/data: a row a line, its cells separated by "|". Empty
+// lines and lines that start with "#" are not rows.
+std::vector<std::vector<std::string>> readTable(const std::string& name);
+
 // Runs a shell command on the build machine and gives its exit status (0 for success). Under
 // Wine, which cannot start the build machine's programs (poppler's, CUPS's), the command goes
 // to the runner that CTest starts beside the tests (tests/windows/hostcommands.sh), which

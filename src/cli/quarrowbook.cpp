@@ -84,8 +84,10 @@ void takeHeaderTexts(Options& options, std::string& error)
             continue;
         auto book = exactWindows1252FromUtf8(**text);
         if (!book) {
-            error = std::string(name) + " \"" + **text +
-                    "\" holds a character that the book, written in Windows-1252, cannot hold.";
+            error = !isUtf8(**text) ? std::string(name) + " is not UTF-8 text."
+                                    : std::string(name) + " \"" + **text +
+                                          "\" holds a character that the book, written in "
+                                          "Windows-1252, cannot hold.";
             return;
         }
         **text = *book;
@@ -128,6 +130,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "--pages and --side choose what --pdf or --print prints.";
     else if (options.side && *options.side != "left" && *options.side != "right")
         error = "--side takes left or right.";
+    // A report file is written only under a report file's name and a PDF only under a PDF's,
+    // so that neither lands on a listing, nor a PDF on a report file.
+    else if (options.stk && !upperAscii(*options.stk).ends_with(".STK"))
+        error = "--stk names a report file, whose name ends in .stk.";
+    else if (options.pdf && !upperAscii(*options.pdf).ends_with(".PDF"))
+        error = "--pdf names a PDF file, whose name ends in .pdf.";
     else
         takeHeaderTexts(options, error);
     return error.empty() ? std::optional(options) : std::nullopt;

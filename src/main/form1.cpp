@@ -128,7 +128,9 @@ bool Form1::isSaveDue() const
     return store.ReportState == 2 && store.InputError == 0 && !m_fileName.trimmed().isEmpty();
 }
 
-void Form1::runSavePrompt()
+// False when the book was to be saved and could not be: it is then kept, with its
+// corrections, for the user to save elsewhere.
+bool Form1::runSavePrompt()
 {
     const QString title = QStringLiteral("Saving Report File");
     Dialogs& dialogs = m_program.dialogs();
@@ -139,10 +141,14 @@ void Form1::runSavePrompt()
                                          "Do you want to save the file ?"),
                           title)) {
         store.UnsavedCorrections = false; // the user chose to let them go
-        return;
+        return true;
     }
-    if (askReportFileName(m_program, this) && writeReport(store, m_program.messenger()))
-        store.UnsavedCorrections = false;
+    if (!askReportFileName(m_program, this))
+        return true;
+    if (!writeReport(store, m_program.messenger()))
+        return false;
+    store.UnsavedCorrections = false;
+    return true;
 }
 
 void Form1::cmdBrowse_Click()
@@ -172,11 +178,12 @@ void Form1::cmdPreview_Click()
     m_program.trap(" Error : ", " occured in cmdPreview_click", [this] { preview(); });
 }
 
-// A book holding corrections is offered for saving before another replaces it.
+// A book holding corrections is offered for saving before another replaces it; when it
+// cannot be saved, it stays.
 void Form1::preview()
 {
-    if (m_program.store().UnsavedCorrections)
-        runSavePrompt();
+    if (m_program.store().UnsavedCorrections && !runSavePrompt())
+        return;
     resetCounters(m_program.store());
     if (openBook())
         drawAndShow();
@@ -246,12 +253,16 @@ void Form1::drawAndShow()
     window.Preview();
 }
 
+// A book that could not be saved keeps the program open, so that it can be saved elsewhere.
 void Form1::cmdClose_Click()
 {
-    m_program.trap("Program Error :", " occured in cmdClose_click", [this] {
+    bool saved = true;
+    m_program.trap("Program Error :", " occured in cmdClose_click", [&] {
         if (m_program.store().ReportState == 2)
-            runSavePrompt();
+            saved = runSavePrompt();
     });
+    if (!saved)
+        return;
     QCoreApplication::processEvents();
     m_ending = true;
     m_program.endProgram();
@@ -268,7 +279,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     if (!m_ending)
         cmdClose_Click();
-    event->accept();
+    event->setAccepted(m_ending);
 }
 
 } // namespace quarrow

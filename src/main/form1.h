@@ -36,7 +36,7 @@ private:
     void setFileName(const QString& name);
     bool checkNumbers();
     bool isSaveDue() const;
-    void runSavePrompt();
+    bool runSavePrompt();
     bool openBook();
     bool openReport();
     bool openListing();

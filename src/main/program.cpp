@@ -49,9 +49,12 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
 
 Program::~Program() = default;
 
+// A modal dialog takes the program's input: a message opens over it, so that the user can
+// answer it, rather than under a print job's progress.
 void Program::message(const QString& text, QWidget* parent)
 {
-    m_dialogs.message(parent ? parent : QApplication::activeWindow(), text);
+    QWidget* modal = QApplication::activeModalWidget();
+    m_dialogs.message(modal ? modal : parent ? parent : QApplication::activeWindow(), text);
 }
 
 Form1& Program::form1()

@@ -45,7 +45,8 @@ public:
     PrinterChoice& printer() { return m_printer; }
     PepPrint& renderer() { return m_renderer; }
 
-    // A message box over `parent` (or the active window when null).
+    // A message box over `parent` (or the active window when null), or over the modal dialog
+    // that takes the input while one is open.
     void message(const QString& text, QWidget* parent = nullptr);
 
     // Runs an event handler; a run-time failure inside it is shown as `head`, the failure's

@@ -41,18 +41,22 @@ QStringList qtFilters(const QString& filter)
     return filters;
 }
 
+// The title in a bold font, as title bars draw it, and the frame's buttons beside it.
+int titleWidth(const QWidget& window)
+{
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + 120;
+}
+
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, buttons, parent);
-    // A window manager that sizes the box by its text would cut a longer title: the box is
-    // made wide enough for the title in a bold font and the frame's buttons beside it.
-    QFont titleFont = box->font();
-    titleFont.setBold(true);
-    int width = QFontMetrics(titleFont).horizontalAdvance(title) + 120;
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(titleWidth(*box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 

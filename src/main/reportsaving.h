@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 class QWidget;
 
 namespace quarrow {
@@ -10,5 +14,11 @@ class Program;
 // file that does not exist or agrees to overwrite it; the name then becomes ReportFileName.
 // False, with nothing changed, when the user cancels.
 bool askReportFileName(Program& program, QWidget* parent);
+
+// Asks where to save a PDF of the book, starting from the book's name with ".pdf" in place
+// of ".stk". Every name given back ends in ".pdf", one typed without it gets it, so a PDF
+// never lands on a report file or a listing; a file that exists is named only once the user
+// agreed to replace it. Nothing when the user cancels.
+std::optional<QString> askPdfFileName(Program& program, QWidget* parent);
 
 } // namespace quarrow

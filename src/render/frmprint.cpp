@@ -3,6 +3,7 @@
 #include "edit/form2.h"
 #include "edit/frmstation.h"
 #include "main/program.h"
+#include "main/qtdialogs.h"
 #include "main/reportsaving.h"
 #include "render/form5.h"
 #include "render/pageview.h"
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 
@@ -33,6 +33,16 @@ QAction* addItem(QWidget* menu, const char* name, const QString& caption)
     menu->addAction(action);
     return action;
 }
+
+// A progress dialog shown at once. Left to itself, QProgressDialog shows itself from a
+// timer, which can fire inside the event loop of a message the job raises and put the
+// dialog over the message; and it lets the user cancel only once it has shown itself.
+class JobProgress : public QProgressDialog
+{
+public:
+    using QProgressDialog::QProgressDialog;
+    void showNow() { forceShow(); }
+};
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
 {
@@ -163,7 +173,7 @@ void frmPrint::redraw()
 }
 
 // The window may have been closed by its frame, which hides it: the book it shows now may be
-// of another roadway type. Shown again while open, it comes to the front.
+// of another roadway type. Shown again while open, it comes to the front, minimized or not.
 void frmPrint::Preview()
 {
     showSearchMenus();
@@ -171,6 +181,7 @@ void frmPrint::Preview()
         m_frameUnknown = true;
         show();
     }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
 }
@@ -250,39 +261,38 @@ void frmPrint::printPages(const std::optional<PageRange>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
         QPrinter* printer = m_program.printer().printer();
-        std::unique_ptr<QPrinter> pdf;
         if (!printer) {
-            pdf = pdfPrinter();
-            if (!pdf)
-                return;
-            printer = pdf.get();
+            if (auto pdf = printIntoPdf(pages))
+                m_program.message(QStringLiteral("Pages have been sent to ") + *pdf +
+                                      QStringLiteral(" printer."),
+                                  this);
+            return;
         }
         if (!runPrintJob([&](const PrintProgress& progress) {
                 return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
                                       m_program.messenger(), pages, progress);
             }))
             return;
-        QString device = pdf ? pdf->outputFileName() : m_program.printer().deviceName();
-        m_program.message(QStringLiteral("Pages have been sent to ") + device +
-                              QStringLiteral(" printer."),
+        m_program.message(QStringLiteral("Pages have been sent to ") +
+                              m_program.printer().deviceName() + QStringLiteral(" printer."),
                           this);
     });
 }
 
-// The job's progress dialog is application-modal from the job's first page to its end: no
-// other command may replace the printer, the book or this window while they are printed.
-// The dialog is gone when the job has ended, before anything is said about it.
+// The job's progress dialog is application-modal, and shown, from before the first page to
+// the job's end: no other command may replace the printer, the book or this window while
+// they are printed, and a message the job raises opens over it. The dialog is gone when the
+// job has ended, before anything is said about it.
 bool frmPrint::runPrintJob(const std::function<bool(const PrintProgress&)>& job)
 {
-    QProgressDialog dialog(QStringLiteral("Printing the book..."), QStringLiteral("Cancel"), 0, 1,
-                           this);
+    JobProgress dialog(QStringLiteral("Printing the book..."), QStringLiteral("Cancel"), 0, 1,
+                       this);
     dialog.setObjectName(QStringLiteral("printProgress"));
     dialog.setWindowTitle(kProgramTitle);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoReset(false);
-    // Shown, and taking the program's events, from the first page printed on.
-    dialog.setMinimumDuration(0);
-    dialog.setValue(0);
+    dialog.setMinimumWidth(titleWidth(dialog));
+    dialog.showNow();
     return job([&dialog](std::int64_t printed, std::int64_t total) {
         dialog.setMaximum(static_cast<int>(total));
         dialog.setValue(static_cast<int>(printed));
@@ -290,35 +300,33 @@ bool frmPrint::runPrintJob(const std::function<bool(const PrintProgress&)>& job)
     });
 }
 
-std::unique_ptr<QPrinter> frmPrint::pdfPrinter()
+// Asks for the PDF file and prints the pages into it; the name, or nothing when the user
+// cancelled or the job did not end well. A file the name replaces stays as it was until the
+// job has ended well.
+std::optional<QString> frmPrint::printIntoPdf(const std::optional<PageRange>& pages)
 {
-    FileDialogState dialog{QString::fromStdString(m_program.store().ReportFileName), {}};
-    dialog.fileName.replace(
-        QRegularExpression(QStringLiteral("\\.stk$"), QRegularExpression::CaseInsensitiveOption),
-        QStringLiteral(".pdf"));
-    if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
-                                      QStringLiteral("pdf"), dialog))
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(dialog.fileName);
-    printer->setPageLayout(referencePageLayout());
-    return printer;
+    auto file = askPdfFileName(m_program, this);
+    if (!file)
+        return std::nullopt;
+    bool printed = runPrintJob([&](const PrintProgress& progress) {
+        return printBookToPdf(m_program.store(), file->toStdString(), m_program.messenger(),
+                              m_program.renderer().dateSource(), pages, progress);
+    });
+    return printed ? file : std::nullopt;
 }
 
+// The whole book, whichever printer is chosen; the page shown stays.
 void frmPrint::savePdf_Click()
 {
-    FileDialogState dialog{QString::fromStdString(m_program.store().ReportFileName), {}};
-    if (!m_program.dialogs().saveFile(this, QStringLiteral("PDF File(*.pdf)|*.pdf"),
-                                      QStringLiteral("pdf"), dialog))
-        return;
-    ReportStore& store = m_program.store();
-    auto page = std::pair(store.CurrentPage, store.CurrentSide);
-    runPrintJob([&](const PrintProgress& progress) {
-        return printBookToPdf(store, dialog.fileName.toStdString(), m_program.messenger(),
-                              m_program.renderer().dateSource(), std::nullopt, progress);
+    m_program.trap("Program Error : ", " occured in savePdf", [this] {
+        ReportStore& store = m_program.store();
+        auto page = std::pair(store.CurrentPage, store.CurrentSide);
+        auto pdf = printIntoPdf(std::nullopt);
+        std::tie(store.CurrentPage, store.CurrentSide) = page;
+        if (pdf)
+            m_program.message(
+                QStringLiteral("The book has been saved as ") + *pdf + QStringLiteral("."), this);
     });
-    std::tie(store.CurrentPage, store.CurrentSide) = page;
 }
 
 void frmPrint::mnuSaveRpt_Click()

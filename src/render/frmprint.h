@@ -5,11 +5,10 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
-class QPrinter;
 
 namespace quarrow {
 
@@ -55,7 +54,7 @@ private:
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
     bool runPrintJob(const std::function<bool(const PrintProgress&)>& job);
-    std::unique_ptr<QPrinter> pdfPrinter();
+    std::optional<QString> printIntoPdf(const std::optional<PageRange>& pages);
 
     Program& m_program;
     // Set once shown until the window manager's frame is known; the window's children send it

@@ -106,7 +106,26 @@ void abortJob(QPrinter& printer)
     printer.abort();
 }
 
-// Draws the job; false, with the job killed, when `progress` stopped it.
+// Ends the document; false when the system did not take it. Qt's Windows print engine
+// ignores a failing EndDoc, so the document is ended here first; Qt's own ending then finds
+// no document left to end.
+bool endDocument(QPrinter& printer, QPainter& painter)
+{
+#ifdef Q_OS_WIN
+    if (auto* engine = dynamic_cast<QWin32PrintEngine*>(printer.printEngine())) {
+        HDC dc = engine->getDC();
+        bool pageEnded = EndPage(dc) > 0;
+        bool documentEnded = EndDoc(dc) > 0;
+        painter.end();
+        return pageEnded && documentEnded;
+    }
+#endif
+    (void)printer;
+    return painter.end();
+}
+
+// Draws the job; false, with the job killed, when `progress` stopped it. Fails with "Printer
+// error" when the job cannot start or the system does not take it at its end.
 bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
              const std::optional<PageRange>& pages, const PrintProgress& progress)
 {
@@ -114,13 +133,17 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
     if (!painter.begin(&printer))
         fail(errors::kPrinterError);
     QtPainterSurface surface(painter, SurfaceKind::Printer);
-    bool complete = BookPrinter(store, renderer, messenger, progress).print(surface, pages);
-    if (!complete)
+    if (!BookPrinter(store, renderer, messenger, progress).print(surface, pages)) {
         abortJob(printer);
-    painter.end();
-    if (!complete && !printer.outputFileName().isEmpty())
-        QFile::remove(printer.outputFileName());
-    return complete;
+        painter.end();
+        // What a printer printing into a file (a spool file) drew of the job goes too.
+        if (!printer.outputFileName().isEmpty())
+            QFile::remove(printer.outputFileName());
+        return false;
+    }
+    if (!endDocument(printer, painter))
+        fail(errors::kPrinterError);
+    return true;
 }
 
 #ifdef QUARROW_WITH_CUPS

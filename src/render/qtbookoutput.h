@@ -33,8 +33,8 @@ bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& mess
 
 // Prints the book, or the pages chosen, on `printer` as one job through `renderer`, which
 // lays the pages out for that printer. Fails with "Printer error" (RunError) when the job
-// cannot start. A job that `progress` stops is killed: nothing of it is printed, a file it
-// was printing into is removed, and false is returned.
+// cannot start or the system does not take it at its end. A job that `progress` stops is killed:
+// nothing of it is printed, a file it was printing into is removed, and false is returned.
 bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
                     const std::optional<PageRange>& pages, const PrintProgress& progress = {});
 

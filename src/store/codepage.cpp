@@ -43,20 +43,27 @@ std::optional<char> byteOf(char32_t c)
     return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at `at`; an ill-formed byte decodes as itself.
-char32_t decodeUtf8(std::string_view text, std::size_t& at)
+// Decodes one UTF-8 sequence at `at`. An ill-formed one (a stray or missing continuation
+// byte, an overlong form, a surrogate, beyond U+10FFFF) gives nothing and moves on by one
+// byte: read leniently, an overlong "/" would pass as a NUL and an overlong "," as a comma.
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at)
 {
+    static constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
     auto lead = static_cast<unsigned char>(text[at++]);
+    if (lead < 0x80)
+        return lead;
     int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     if (extra == 0 || at + static_cast<std::size_t>(extra) > text.size())
-        return lead;
+        return std::nullopt;
     char32_t c = lead & (0x3F >> extra);
     for (int i = 0; i < extra; ++i) {
         auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]);
         if ((next & 0xC0) != 0x80)
-            return lead;
+            return std::nullopt;
         c = (c << 6) | (next & 0x3F);
     }
+    if (c < kShortest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
     at += static_cast<std::size_t>(extra);
     return c;
 }
@@ -76,9 +83,20 @@ std::string windows1252FromUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();)
-        out += byteOf(decodeUtf8(text, at)).value_or('?');
+    for (std::size_t at = 0; at < text.size();) {
+        auto c = decodeUtf8(text, at);
+        out += c ? byteOf(*c).value_or('?') : '?';
+    }
     return out;
+}
+
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        if (!decodeUtf8(text, at))
+            return false;
+    }
+    return true;
 }
 
 std::optional<std::string> exactWindows1252FromUtf8(std::string_view text)
@@ -86,7 +104,8 @@ std::optional<std::string> exactWindows1252FromUtf8(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        auto byte = byteOf(decodeUtf8(text, at));
+        auto c = decodeUtf8(text, at);
+        auto byte = c ? byteOf(*c) : std::nullopt;
         if (!byte)
             return std::nullopt;
         out += *byte;

@@ -10,10 +10,14 @@ namespace quarrow {
 // places that need Unicode: JSON output and the windows.
 std::string utf8FromWindows1252(std::string_view text);
 
-// Characters that Windows-1252 cannot hold become "?".
+// Characters that Windows-1252 cannot hold, and ill-formed UTF-8, become "?".
 std::string windows1252FromUtf8(std::string_view text);
 
-// Nothing when a character of `text` has no byte in Windows-1252.
+// True when `text` is well-formed UTF-8.
+bool isUtf8(std::string_view text);
+
+// Nothing when `text` is not well-formed UTF-8 or a character of it has no byte in
+// Windows-1252.
 std::optional<std::string> exactWindows1252FromUtf8(std::string_view text);
 
 } // namespace quarrow

@@ -23,8 +23,7 @@
 namespace quarrow::test {
 
 // Answers the program's questions and file dialogs from a script and records every message
-// box. A question or file dialog with no answer left fails the test, and so does a message
-// shown while a print job's progress dialog still exists (it would show over the message).
+// box. A question or file dialog with no answer left fails the test.
 class ScriptedDialogs : public Dialogs
 {
 public:

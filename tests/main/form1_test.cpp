@@ -175,6 +175,9 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
 TEST_F(MainWindow, AboutShowsTheProgramWithoutSystemInformationHere)
 {
     modals.then(QStringLiteral("frmAbout"), [](QDialog& about) {
+        EXPECT_TRUE(child<QLabel>(about, "lblDisclaimer")
+                        .text()
+                        .startsWith("Version " QUARROW_VERSION "."));
         click(about, "cmdSysInfo");
         click(about, "cmdOK");
     });

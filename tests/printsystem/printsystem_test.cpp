@@ -186,6 +186,8 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
          "Pages 5-12 are not in the book, which has pages 1-11.", &book},
         {"sr22 --print PDF --pages 40000-1", "",
          "Pages 40000-1 are not in the book, which has pages 1-11.", &book},
+        {"sr22 --print PDF --pages 0-3", "", "Pages 0-3 are not in the book, which has pages 1-11.",
+         &book},
         {"sr22 --print PDF --side left", "",
          "The book is undivided: --side chooses a book of a divided roadway.", &book},
     };

@@ -75,29 +75,6 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
     EXPECT_FALSE(program.isPrintWindowLoaded());
 }
 
-// Save Report counts the book as saved only once the file is written.
-TEST_F(DisplayWindow, SaveReportMarksTheBookSavedOnlyWhenWritten)
-{
-    std::filesystem::create_directory(dir.file("folder.stk"));
-    const std::tuple<std::optional<QString>, std::int16_t, const char*> rows[] = {
-        {QString::fromStdString(dir.file("saved")), 1, ""},
-        {std::nullopt, 2, ""},
-        {QString::fromStdString(dir.file("folder.stk")), 2,
-         " Program Error : Path/File access error occured in WriteItTothePage"},
-    };
-    for (const auto& [answer, state, message] : rows) {
-        open(dir.write("sr22.txt", undividedListing(4)));
-        dialogs.messages.clear();
-        dialogs.saveAnswers = {answer};
-        if (answer && answer->endsWith(QLatin1String(".stk")))
-            dialogs.answers = {true};
-        printWindow().mnuSaveRpt_Click();
-        EXPECT_EQ(store.ReportState, state);
-        EXPECT_EQ(dialogs.messages.join(""), message);
-    }
-    EXPECT_TRUE(std::filesystem::exists(dir.file("saved.stk")));
-}
-
 // The print dialog shows the book's sides and page counts and its page picker fills the
 // boxes; a range the side does not hold keeps the dialog open with a message.
 TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
@@ -209,32 +186,6 @@ TEST_F(DisplayWindow, APrintJobHoldsTheOtherWindowsUntilItEnds)
     EXPECT_EQ(dialogs.questions + dialogs.messages, QStringList());
     EXPECT_TRUE(program.isPrintWindowLoaded() && printWindow().isVisible());
     EXPECT_FALSE(std::filesystem::exists(printed()));
-}
-
-class NoPrinter : public DisplayWindow
-{
-protected:
-    NoPrinter() : DisplayWindow(QStringList()) {}
-};
-
-// With no printer installed, pages are laid out on the reference page of 8 by 10.5 inches
-// and printed into a PDF file; Save as PDF does the same with a printer. The files are named
-// in letters beyond ASCII.
-TEST_F(NoPrinter, PrintingGoesIntoAPdfFile)
-{
-    open(dir.write("Łódź/sr22.txt", undividedListing(7)));
-    EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
-    QString pdf = QString::fromStdString(dir.file("Łódź/sr22.pdf"));
-    dialogs.saveAnswers = {pdf, std::nullopt, QString::fromStdString(dir.file("Łódź/all"))};
-    printWindow().viewprint_Click();
-    printWindow().viewprint_Click();
-    printWindow().viewBackward_Click();
-    printWindow().savePdf_Click();
-    EXPECT_EQ(dialogs.fileDialogs.value(1), QStringLiteral("PDF File(*.pdf)|*.pdf | ") + pdf);
-    EXPECT_EQ(pdfPageHeaders(pdf.toStdString()), "1 2 3");
-    EXPECT_EQ(pdfPageHeaders(dir.file("Łódź/all.pdf")), "1 2 3");
-    EXPECT_EQ(shown(), "1");
-    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to " + pdf + " printer."}));
 }
 
 } // namespace

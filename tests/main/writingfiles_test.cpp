@@ -1,0 +1,136 @@
+#include "cli/quarrowbook.h"
+#include "desktop.h"
+#include "render/qtbookoutput.h"
+
+#include <QProgressDialog>
+
+#include <csignal>
+#include <functional>
+#include <sstream>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
+namespace quarrow::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs `action` while the file system takes no file over 4 KiB from this process, when
+// `full`: a write begun on a larger file fails part-way.
+void withDisk(bool full, const std::function<void()>& action)
+{
+#ifndef _WIN32
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limit{full ? 4096 : before.rlim_cur, before.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    action();
+    setrlimit(RLIMIT_FSIZE, &before);
+#else
+    action();
+#endif
+}
+
+// The display window, the main window and quarrow-book write the report file and PDF files
+// of the book "sr22" beside its listing, with no printer installed (tests/data/writes.txt).
+// A file is replaced only when the user agreed and the new one is complete: answering No,
+// cancelling the dialog or the job, a failure part-way and a name that is not the file's
+// kind leave every file of the folder as it was. A book that could not be saved at Close
+// keeps the program open.
+class WritingFiles : public DesktopTest
+{
+protected:
+    WritingFiles() : DesktopTest(QStringList()) {}
+
+    QString name(const std::string& file)
+    {
+        return QString::fromStdString(nameOf(dir.path() / pathOf("Łódź/" + file)));
+    }
+
+    // command | names chosen | answers | failure | written | message
+    void run(const std::vector<std::string>& row)
+    {
+        std::istringstream names(row[1]);
+        for (std::string file; names >> file;)
+            dialogs.saveAnswers.push_back(file == "-" ? std::nullopt : std::optional(name(file)));
+        for (char answer : row[2])
+            dialogs.answers.push_back(answer == 'Y');
+        if (row[3] == "cancel")
+            modals.then(QStringLiteral("printProgress"), [](QDialog& progress) {
+                static_cast<QProgressDialog&>(progress).cancel();
+            });
+        const std::map<std::string, std::function<void()>> commands = {
+            {"Save Report", [this] { printWindow().mnuSaveRpt_Click(); }},
+            {"Save as PDF", [this] { printWindow().savePdf_Click(); }},
+            {"PrintAll", [this] { printWindow().viewprint_Click(); }},
+            {"Close", [this] { form1().cmdClose_Click(); }},
+        };
+        auto command = commands.find(row[0]);
+        withDisk(
+            row[3] == "full", command != commands.end() ? command->second : [&] {
+                std::istringstream words(row[0]);
+                std::vector<std::string> args{name("sr22.txt").toStdString()};
+                for (std::string word; words >> word;)
+                    args.push_back(word.starts_with("--") ? word : name(word).toStdString());
+                std::ostringstream out;
+                std::ostringstream err;
+                QtBookOutput output(testDate);
+                runQuarrowBook(args, out, err, &output);
+                if (!err.str().empty())
+                    dialogs.messages << QString::fromStdString(err.str());
+            });
+    }
+};
+
+TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
+{
+    const std::map<std::string, std::string> before = {
+        {"sr22.txt", undividedListing(7)}, {"sr22.stk", "old report"}, {"sr22.pdf", "old pdf"}};
+    const fs::path folder = pathOf(name("").toStdString());
+    open(dir.write("Łódź/sr22.txt", before.at("sr22.txt")));
+    for (const auto& row : readTable("writes.txt")) {
+        SCOPED_TRACE(row[0] + "|" + row[1]);
+#ifdef _WIN32
+        if (row[3] == "full")
+            continue;
+#endif
+        fs::remove_all(folder);
+        for (const auto& [file, bytes] : before)
+            dir.write("Łódź/" + file, bytes);
+        store.ReportFileName = name("sr22.stk").toStdString();
+        store.ReportState = 2;
+        dialogs.messages.clear();
+        run(row);
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            std::string file = nameOf(entry.path().filename());
+            bool kept = before.count(file) && readFile(entry.path()) == before.at(file);
+            EXPECT_EQ(kept, (" " + row[4] + " ").find(" " + file + " ") == std::string::npos)
+                << file;
+        }
+        QString message = QString::fromStdString(row[5]).replace(QStringLiteral("{dir}"), name(""));
+        EXPECT_TRUE(dialogs.messages.join("").startsWith(message) || message.isEmpty())
+            << dialogs.messages.join("|").toStdString();
+        EXPECT_EQ(dialogs.messages.isEmpty(), message.isEmpty());
+        EXPECT_TRUE(program.isPrintWindowLoaded()) << "the book is kept";
+        EXPECT_TRUE(dialogs.saveAnswers.empty() && dialogs.answers.empty());
+    }
+    EXPECT_EQ(dialogs.fileDialogs.filter(QStringLiteral("PDF File(*.pdf)|*.pdf | ")).value(0),
+              QStringLiteral("PDF File(*.pdf)|*.pdf | ") + name("sr22.pdf"));
+    store.CurrentPage = 1;
+    dialogs.saveAnswers = {name("sr22.pdf"), name("saved.stk")};
+    dialogs.answers = {true};
+    printWindow().savePdf_Click();
+    EXPECT_EQ(pdfPageHeaders(nameOf(folder / "sr22.pdf")), "1 2 3");
+    EXPECT_EQ(shown(), "1");
+    EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
+    dialogs.questions.clear();
+    printWindow().mnuSaveRpt_Click();
+    form1().cmdClose_Click();
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "a saved book is not offered for saving again";
+    EXPECT_FALSE(program.isPrintWindowLoaded());
+}
+
+} // namespace
+} // namespace quarrow::test
