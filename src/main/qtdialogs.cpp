@@ -53,6 +53,7 @@ std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, c
                                         QMessageBox::StandardButtons buttons)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, buttons, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
         grid->addItem(
             new QSpacerItem(titleWidth(*box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
@@ -74,6 +75,7 @@ bool QtDialogs::question(QWidget* parent, const QString& text, const QString& ti
 bool QtDialogs::openFile(QWidget* parent, const QString& filter, FileDialogState& state)
 {
     QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("openFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog, filter, state);
@@ -83,6 +85,7 @@ bool QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& 
                          FileDialogState& state)
 {
     QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

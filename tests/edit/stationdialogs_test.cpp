@@ -107,8 +107,8 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
                                  "1017.75  1017.75\n@16.00  @16.00\n"));
         QTest::keyClick(&box(e, "Text3"), Qt::Key_Return);
         EXPECT_EQ(box(e, "Text3").toPlainText(), QStringLiteral("F 2.50"));
-        box(e, "Text1").setPlainText(QStringLiteral("14+55"));
-        box(e, "Text2").setPlainText(QStringLiteral("F  9.99\n@  31.00\n3\n4\n5\n6\n7\n8"));
+        box(e, "Text1").setPlainText(QStringLiteral(" 14+55 "));
+        box(e, "Text2").setPlainText(QStringLiteral("F  9.99 \n @  31.00\n3\n4\n5\n6\n7\n8"));
         click(e, "Command1_0");
     });
     const BookPage& page = store.UndividedPages.read(3);
@@ -116,6 +116,7 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
     EXPECT_EQ(page.StakeCells.at(2, 0, 0) + page.StakeCells.at(2, 1, 0) +
                   page.StakeCells.at(2, 1, 6),
               "14+55F  9.997");
+    EXPECT_EQ(page.StakeCells.at(2, 1, 1), "@  31.00");
     EXPECT_NE(printWindow().view().image(), before);
     EXPECT_EQ(store.StationItems[9], "14+50");
     edit(QStringLiteral("15+00"), QStringLiteral("left"), QStringLiteral("Add"), [](QDialog& e) {

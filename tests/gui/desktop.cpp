@@ -1,9 +1,11 @@
 #include "desktop.h"
 
 #include "main/form1.h"
+#include "main/qtdialogs.h"
 #include "render/frmprint.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMarginsF>
@@ -16,9 +18,11 @@
 
 namespace quarrow::test {
 
-void ScriptedDialogs::message(QWidget*, const QString& text)
+void ScriptedDialogs::message(QWidget* parent, const QString& text)
 {
     messages << text;
+    if (realMessages)
+        QtDialogs().message(parent, text);
 }
 
 bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& title)
@@ -48,8 +52,10 @@ std::optional<QString> ScriptedDialogs::nextFile(std::deque<std::optional<QStrin
     return answer;
 }
 
-bool ScriptedDialogs::openFile(QWidget*, const QString& filter, FileDialogState& state)
+bool ScriptedDialogs::openFile(QWidget* parent, const QString& filter, FileDialogState& state)
 {
+    if (realOpenDialog)
+        return QtDialogs().openFile(parent, filter, state);
     return nextFile(openAnswers, filter, state).has_value();
 }
 
@@ -153,7 +159,13 @@ void DesktopTest::browse(const std::string& path)
 {
     if (store.ReportState == 2 && dialogs.answers.empty())
         dialogs.answers = {false, false};
-    dialogs.openAnswers.push_back(QString::fromStdString(path));
+    if (dialogs.realOpenDialog)
+        modals.then(QStringLiteral("openFileDialog"), [path](QDialog& dialog) {
+            static_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(path));
+            dialog.accept();
+        });
+    else
+        dialogs.openAnswers.push_back(QString::fromStdString(path));
     form1().cmdBrowse_Click();
 }
 

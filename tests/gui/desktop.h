@@ -22,8 +22,8 @@
 
 namespace quarrow::test {
 
-// Answers the program's questions and file dialogs from a script and records every message
-// box. A question or file dialog with no answer left fails the test.
+// Answers the program's questions and file dialogs from a script and records every message.
+// A question or file dialog with no answer left fails the test.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -39,7 +39,9 @@ public:
     // The file each dialog returns; nothing stands for Cancel.
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
-    QStringList fileDialogs; // "filter | file name" each was shown with
+    QStringList fileDialogs;     // "filter | file name" each was shown with
+    bool realMessages = false;   // messages are also shown in the program's own message boxes
+    bool realOpenDialog = false; // files are opened through the program's own file dialog
 
 private:
     std::optional<QString> nextFile(std::deque<std::optional<QString>>& answers,

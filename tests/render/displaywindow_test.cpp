@@ -27,8 +27,8 @@ protected:
 // The window takes the printable area's shape, within the screen, and the page fits it in
 // either direction. Paging runs from the left book into the right book and back, stopping at
 // either end; each page is drawn anew. The Go To menu offers the search of the book shown,
-// also after the window was closed by its frame. Preview brings the window to the front;
-// End closes it.
+// also after the window was closed by its frame. Preview brings the window to the front,
+// minimized or not; End closes it.
 TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
 {
     open(dir.write("us97.txt", dividedListing(4)));
@@ -69,8 +69,10 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
               QStringList({" First Page can't move backward", " Last Page can't move forward"}));
     form1().show();
     QApplication::setActiveWindow(&form1());
+    printWindow().showMinimized();
     preview();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&printWindow()));
+    EXPECT_FALSE(printWindow().isMinimized());
     item("viewEnd").trigger();
     EXPECT_FALSE(program.isPrintWindowLoaded());
 }
@@ -176,6 +178,9 @@ TEST_F(DisplayWindow, APrintJobHoldsTheOtherWindowsUntilItEnds)
     form1().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1()));
     modals.then(QStringLiteral("printProgress"), [this](QDialog& progress) {
+        QFont title = progress.font();
+        title.setBold(true);
+        EXPECT_GT(progress.width(), QFontMetrics(title).horizontalAdvance(progress.windowTitle()));
         QTest::mouseClick(&child(form1(), "cmdPreview"), Qt::LeftButton);
         QTest::mouseClick(&child(form1(), "cmdClose"), Qt::LeftButton);
         QTest::keyClick(printWindow().windowHandle(), Qt::Key_PageDown);

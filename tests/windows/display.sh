@@ -1,17 +1,23 @@
-# Sourced by the Windows checks: a display of their own for Wine's window system, a laptop's
-# screen (1366x768) under Xvfb, with a window manager that frames the windows.
-#   start_display FOLDER   starts it (FOLDER keeps its number) and exports DISPLAY
-#   stop_display           stops it
+# Sourced by the checks that need a desktop: a display of their own under Xvfb, a laptop's
+# screen (1366x768 unless another size is given), with a window manager that frames the
+# windows, as a user's desktop does.
+#   start_display FOLDER [SIZE]   starts it (FOLDER keeps its number) and exports DISPLAY
+#   stop_display                  stops it
 # Wine takes the display when its server starts: start it before any Wine program runs.
 display_pids=""
 
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${2:-1366x768}x24" -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
     display_pids=$!
     for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$1/display")"
     openbox >/dev/null 2>&1 &
     display_pids="$display_pids $!"
+    # Windows shown before the window manager runs would go unframed.
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
 }
 
 stop_display() {

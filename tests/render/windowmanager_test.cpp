@@ -1,0 +1,71 @@
+// The program's windows on a desktop whose window manager frames them (tests/gui/underwm.sh),
+// driven with real keys.
+
+#include "desktop.h"
+
+#include <QProcess>
+#include <QProgressDialog>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+namespace quarrow::test {
+namespace {
+
+using UnderAWindowManager = DesktopTest;
+
+// The window that the window system gives the keys to.
+WId focusedWindow()
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {"getwindowfocus"});
+    xdotool.waitForFinished();
+    return xdotool.readAllStandardOutput().trimmed().toULongLong();
+}
+
+// The display window takes the printable area's shape, as large as the screen holds it frame
+// and all, when it first shows and when it shows again.
+TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
+{
+    for (int showing = 1; showing <= 2; ++showing) {
+        SCOPED_TRACE(showing);
+        open(dir.write("sr22.txt", undividedListing(4)));
+        frmPrint& window = printWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }));
+        QTest::qWait(500);
+        QRect room = window.screen()->availableGeometry();
+        QRect frame = window.frameGeometry();
+        EXPECT_TRUE(room.contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        EXPECT_EQ(frame.height(), room.height());
+        window.viewEnd_Click();
+    }
+}
+
+// A message that a print job raises opens over the job's progress dialog and takes the
+// user's keys: Enter answers it, the job ends and its dialog is gone.
+TEST_F(UnderAWindowManager, AMessageDuringAPrintJobTakesTheKeys)
+{
+    open(dir.write("sr22.txt", undividedListing(4)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&printWindow()));
+    dialogs.realMessages = true;
+    dialogs.saveAnswers = {QString::fromStdString(dir.file("sr22.txt") + "/book.pdf")};
+    modals.then(QStringLiteral("messageBox"), [](QDialog& box) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
+        QTimer::singleShot(10000, &box, [&box] {
+            ADD_FAILURE() << "the message took no key";
+            box.reject();
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&box] { return focusedWindow() == box.winId(); }))
+            << "the message never had the keyboard";
+        EXPECT_EQ(QProcess::execute(QStringLiteral("xdotool"), {"key", "Return"}), 0);
+    });
+    printWindow().savePdf_Click();
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(QStringLiteral("Cannot write the PDF file")));
+    EXPECT_EQ(modals.shown, QStringList({"frmSystem", "printProgress", "messageBox"}));
+    EXPECT_TRUE(printWindow().findChildren<QProgressDialog*>().isEmpty());
+}
+
+} // namespace
+} // namespace quarrow::test
