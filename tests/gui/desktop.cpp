@@ -3,6 +3,7 @@
 #include "main/form1.h"
 #include "main/qtdialogs.h"
 #include "render/frmprint.h"
+#include "render/qtbookoutput.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -84,8 +85,7 @@ std::unique_ptr<QPrinter> FakePrintPlatform::openPrinter(const QString& name) co
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(outputOf(name)));
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+    printer->setPageLayout(referencePageLayout());
     return printer;
 }
 
@@ -169,18 +169,20 @@ void DesktopTest::browse(const std::string& path)
     form1().cmdBrowse_Click();
 }
 
-void DesktopTest::preview()
+void DesktopTest::preview(std::function<void(QDialog&)> fontAndPrinter)
 {
-    modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) { click(dialog, "cmdDone"); });
+    if (!fontAndPrinter)
+        fontAndPrinter = [](QDialog& dialog) { click(dialog, "cmdDone"); };
+    modals.then(QStringLiteral("frmSystem"), std::move(fontAndPrinter));
     form1().cmdPreview_Click();
 }
 
-void DesktopTest::open(const std::string& path)
+void DesktopTest::open(const std::string& path, std::function<void(QDialog&)> fontAndPrinter)
 {
     type("txtProjectNumber", QStringLiteral("104"));
     type("txtControlNumber", QStringLiteral("2207"));
     browse(path);
-    preview();
+    preview(std::move(fontAndPrinter));
 }
 
 std::string DesktopTest::shown() const

@@ -109,10 +109,11 @@ protected:
     // File Browse, choosing `path` in the open-file dialog. A book shown and not saved is let
     // go, the save prompt answered No twice, unless the test has scripted the answers.
     void browse(const std::string& path);
-    // Preview, pressing "&Preview" in the font and printer dialog when it opens.
-    void preview();
+    // Preview, pressing "&Preview" in the font and printer dialog when it opens, or acting on
+    // it as `fontAndPrinter` does.
+    void preview(std::function<void(QDialog&)> fontAndPrinter = {});
     // Numbers, File Browse and Preview of a file.
-    void open(const std::string& path);
+    void open(const std::string& path, std::function<void(QDialog&)> fontAndPrinter = {});
     // The page shown: its number from 0, after the side of a divided book.
     std::string shown() const;
 

@@ -34,7 +34,8 @@ void withDisk(bool full, const std::function<void()>& action)
 }
 
 // The display window, the main window and quarrow-book write the report file and PDF files
-// of the book "sr22" beside its listing, with no printer installed (tests/data/writes.txt).
+// of the divided book "sr22" beside its listing, with no printer installed
+// (tests/data/writes.txt); building the book makes its work files and keeps one that was there.
 // A file is replaced only when the user agreed and the new one is complete: answering No,
 // cancelling the dialog or the job, a failure part-way and a name that is not the file's
 // kind leave every file of the folder as it was. A book that could not be saved at Close
@@ -86,10 +87,16 @@ protected:
 
 TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
 {
-    const std::map<std::string, std::string> before = {
-        {"sr22.txt", undividedListing(7)}, {"sr22.stk", "old report"}, {"sr22.pdf", "old pdf"}};
+    const std::map<std::string, std::string> before = {{"sr22.txt", dividedListing(4)},
+                                                       {"sr22.stk", "old report"},
+                                                       {"sr22.pdf", "old pdf"},
+                                                       {"sr22.tx1", "a work file of the user's"},
+                                                       {"sr22.tx2", ""}};
     const fs::path folder = pathOf(name("").toStdString());
+    dir.write("Łódź/sr22.tx1", before.at("sr22.tx1"));
     open(dir.write("Łódź/sr22.txt", before.at("sr22.txt")));
+    EXPECT_EQ(readFile(folder / "sr22.tx1") + "|" + readFile(folder / "sr22.tx2"),
+              before.at("sr22.tx1") + "|");
     for (const auto& row : readTable("writes.txt")) {
         SCOPED_TRACE(row[0] + "|" + row[1]);
 #ifdef _WIN32
@@ -118,12 +125,18 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
     }
     EXPECT_EQ(dialogs.fileDialogs.filter(QStringLiteral("PDF File(*.pdf)|*.pdf | ")).value(0),
               QStringLiteral("PDF File(*.pdf)|*.pdf | ") + name("sr22.pdf"));
+    for (QString kind : {QStringLiteral("report file: "), QStringLiteral("PDF file: ")})
+        EXPECT_TRUE(
+            dialogs.questions.contains(QStringLiteral("Overwrite ") + kind +
+                                       QStringLiteral("Do you want to overwrite file: ") +
+                                       name(kind.startsWith('r') ? "sr22.stk" : "sr22.pdf")));
+    store.CurrentSide = "left";
     store.CurrentPage = 1;
     dialogs.saveAnswers = {name("sr22.pdf"), name("saved.stk")};
     dialogs.answers = {true};
     printWindow().savePdf_Click();
-    EXPECT_EQ(pdfPageHeaders(nameOf(folder / "sr22.pdf")), "1 2 3");
-    EXPECT_EQ(shown(), "1");
+    EXPECT_EQ(pdfPageHeaders(nameOf(folder / "sr22.pdf")), "(left)1 (left)2 (Right)1 (Right)2");
+    EXPECT_EQ(shown(), "left1");
     EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
     dialogs.questions.clear();
     printWindow().mnuSaveRpt_Click();

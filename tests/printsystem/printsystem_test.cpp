@@ -55,17 +55,13 @@ protected:
     // the current printer.
     void preview(const std::string& file, const QString& printer, const QString& current)
     {
-        type("txtProjectNumber", QStringLiteral("104"));
-        type("txtControlNumber", QStringLiteral("2207"));
-        browse(file);
-        modals.then(QStringLiteral("frmSystem"), [printer, current](QDialog& dialog) {
+        open(file, [printer, current](QDialog& dialog) {
             auto& printers = child<QComboBox>(dialog, "Combo1_0");
             EXPECT_EQ(printers.currentText(), current);
             EXPECT_GE(printers.findText(QStringLiteral("PDF-A4")), 0);
             printers.setEditText(printer);
             click(dialog, "cmdDone");
         });
-        form1().cmdPreview_Click();
     }
 
     static QtPrintPlatform system;
@@ -77,58 +73,44 @@ QtPrintPlatform PrintSystem::system;
 // exactly the pages asked for, each text at its cell.
 TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
 {
-    struct Job
-    {
-        const char* printer;
-        const std::string& book;
-        const char* from; // nothing: PrintAll
-        const char* to;
-        const char* side;
-        const char* pages;
-        PrintableArea area;    // of the printer's default paper, less 18 points all round
-        const char* firstSide; // of the job's first page
-        std::int32_t firstPage;
-    };
-    // A divided book whose right book is shorter than its left.
     std::string report =
         readFile(testDataFile("cases/divided-medians-notes-and-pages/expected.stk"));
-    std::string divided =
-        dir.write("book.stk",
-                  report.substr(0, report.rfind("\r\n" + std::string(44, ' ') + "ROADWAY(right)")));
-    std::string undivided = dir.write("book.txt", undividedListing(7));
-    const PrintableArea a4{559.0 / 6, 806.0 / 12};
-    const PrintableArea letter{96, 63};
-    const Job jobs[] = {
-        {"PDF-A4", undivided, nullptr, nullptr, "", "1 2 3", a4, "", 0},
-        {"PDF-A4", undivided, "2", "3", "", "2 3", a4, "", 1},
-        {"PDF", divided, nullptr, nullptr, "", "(left)1 (left)2 (Right)1", letter, "left", 0},
-        {"PDF", divided, "1", "1", "right", "(Right)1", letter, "right", 0},
-    };
+    const std::map<std::string, std::string> books = {
+        {"divided",
+         dir.write("book.stk", report.substr(0, report.rfind("\r\n" + std::string(44, ' ') +
+                                                             "ROADWAY(right)")))},
+        {"undivided", dir.write("book.txt", undividedListing(7))}};
     QString current = QStringLiteral("PDF"); // the system's default
-    for (const Job& job : jobs) {
-        SCOPED_TRACE(job.pages);
-        preview(job.book, QString::fromLatin1(job.printer), current);
-        current = QString::fromLatin1(job.printer);
+    // printer | book | from and to | side | pages printed | first page's side | its index
+    for (const auto& job : readTable("printjobs.txt")) {
+        SCOPED_TRACE(job[4]);
+        QString printer = QString::fromStdString(job[0]);
+        preview(books.at(job[1]), printer, std::exchange(current, printer));
         dialogs.messages.clear();
-        if (!job.from) {
+        if (job[2].empty()) {
             printWindow().viewprint_Click();
         } else {
             modals.then(QStringLiteral("Form5"), [&job](QDialog& dialog) {
-                setText(dialog, "Text1", QString::fromLatin1(job.from));
-                setText(dialog, "Text2", QString::fromLatin1(job.to));
-                if (*job.side)
-                    child<QComboBox>(dialog, "Combo2").setCurrentText(job.side);
+                QStringList range = QString::fromStdString(job[2]).split(' ');
+                setText(dialog, "Text1", range[0]);
+                setText(dialog, "Text2", range[1]);
+                if (!job[3].empty())
+                    child<QComboBox>(dialog, "Combo2")
+                        .setCurrentText(QString::fromStdString(job[3]));
                 click(dialog, "Command1_1");
             });
             printWindow().PrnSelPages_Click();
         }
-        EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Pages have been sent to ") +
-                                                 job.printer + QStringLiteral(" printer.")}));
-        std::string pdf = printed(job.printer);
-        ASSERT_FALSE(pdf.empty()) << "no job came out of " << job.printer;
-        EXPECT_EQ(pdfPageHeaders(pdf), job.pages);
-        store.CurrentSide = job.firstSide;
-        EXPECT_EQ(pdfPageTexts(pdf, 1), drawnPageTexts(store, job.area, 18, 18, job.firstPage));
+        EXPECT_EQ(dialogs.messages,
+                  QStringList({"Pages have been sent to " + printer + " printer."}));
+        std::string pdf = printed(job[0]);
+        ASSERT_FALSE(pdf.empty()) << "no job came out of " << job[0];
+        EXPECT_EQ(pdfPageHeaders(pdf), job[4]);
+        store.CurrentSide = job[5];
+        // The printer's default paper, less 18 points all round.
+        PrintableArea area =
+            job[0] == "PDF" ? PrintableArea{96, 63} : PrintableArea{559.0 / 6, 806.0 / 12};
+        EXPECT_EQ(pdfPageTexts(pdf, 1), drawnPageTexts(store, area, 18, 18, std::stoi(job[6])));
         fs::remove(pdf);
     }
 }

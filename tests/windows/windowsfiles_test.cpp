@@ -1,7 +1,6 @@
 // File handling as Windows does it: drive letters and "\" or "/" in names, dotted folders,
 // names beyond the system's own code page, replacing a file that exists, and listings with
 // any line ends giving report files in CR LF.
-#include "cli/quarrowbook.h"
 #include "main/inputdriver.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
@@ -9,20 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 namespace quarrow::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Reads the report file and saves it over itself.
-void resave(const std::string& report)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runQuarrowBook({report, "--stk", report}, out, err), ExitCode::Ok) << err.str();
-}
 
 struct WindowsName
 {
@@ -36,7 +26,7 @@ struct WindowsName
 class WindowsNames : public testing::TestWithParam<WindowsName>
 {};
 
-// A listing gives its report file beside it; the report is read and saved over itself.
+// A listing gives its report file beside it, and again over it.
 TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
 {
     const WindowsName& name = GetParam();
@@ -59,11 +49,7 @@ TEST_P(WindowsNames, ListingAndReportKeepTheirNames)
     ASSERT_TRUE(writeReport(store, messenger));
     EXPECT_EQ(readFile(folder / pathOf(name.file + ".stk")),
               readFile(sampleFile("sr22-undivided.stk")));
-
-    resave(base + ".stk");
-    std::string resaved = readFile(folder / pathOf(name.file + ".stk"));
-    resave(base + ".stk");
-    EXPECT_EQ(readFile(folder / pathOf(name.file + ".stk")), resaved);
+    ASSERT_TRUE(writeReport(store, messenger)) << "written over the file it wrote";
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2) << "a file left behind";
 }
 
