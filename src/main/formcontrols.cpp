@@ -2,11 +2,32 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace quarrow {
+namespace {
+
+// Enter presses the button that has the focus, as Windows' buttons do. No button becomes a
+// dialog's default, so Enter in a box presses none.
+class CommandButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -43,7 +64,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect p
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, QRect place)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new CommandButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
     button->setAutoDefault(false);

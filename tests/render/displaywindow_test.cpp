@@ -145,7 +145,7 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "cmdDone"));
         printers.setEditText(QStringLiteral("Plotter"));
         fonts.setEditText(QStringLiteral("Courier New"));
-        click(dialog, "cmdDone");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
     modals.then(QStringLiteral("frmSystem"), [](QDialog& dialog) {
         EXPECT_EQ(child<QComboBox>(dialog, "Combo1_0").currentText(), QStringLiteral("Plotter"));
