@@ -21,6 +21,8 @@ namespace quarrow::test {
 
 void ScriptedDialogs::message(QWidget* parent, const QString& text)
 {
+    QWidget* modal = QApplication::activeModalWidget();
+    EXPECT_TRUE(!modal || parent == modal) << "message under a dialog: " << text.toStdString();
     messages << text;
     if (realMessages)
         QtDialogs().message(parent, text);

@@ -23,7 +23,8 @@
 namespace quarrow::test {
 
 // Answers the program's questions and file dialogs from a script and records every message.
-// A question or file dialog with no answer left fails the test.
+// A question or file dialog with no answer left fails the test, and so does a message that
+// would open under the modal dialog that takes the input.
 class ScriptedDialogs : public Dialogs
 {
 public:
