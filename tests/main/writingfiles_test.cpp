@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 // Runs `action` while the file system takes no file over 4 KiB from this process, when
 // `full`: a write begun on a larger file fails part-way.
-void withDisk(bool full, const std::function<void()>& action)
+void withDisk([[maybe_unused]] bool full, const std::function<void()>& action)
 {
 #ifndef _WIN32
     rlimit before{};
