@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <atomic>
 #include <ostream>
 
 #ifdef QUARROW_WITH_CUPS
@@ -106,22 +107,33 @@ void abortJob(QPrinter& printer)
     printer.abort();
 }
 
-// Ends the document; false when the system did not take it. Qt's Windows print engine
-// ignores a failing EndDoc, so the document is ended here first; Qt's own ending then finds
-// no document left to end.
-bool endDocument(QPrinter& printer, QPainter& painter)
+#ifdef Q_OS_WIN
+// Qt's Windows print engine tells that the system did not take the document (EndPage or
+// EndDoc failing) only in a warning, which is watched for while the document ends.
+std::atomic<bool> g_documentRefused = false;
+QtMessageHandler g_otherHandler = nullptr;
+
+void watchDocumentEnd(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QLatin1String("QWin32PrintEngine::end")))
+        g_documentRefused = true;
+    else if (g_otherHandler)
+        g_otherHandler(type, context, text);
+}
+#endif
+
+// Ends the document; false when the system did not take it.
+bool endDocument(QPainter& painter)
 {
 #ifdef Q_OS_WIN
-    if (auto* engine = dynamic_cast<QWin32PrintEngine*>(printer.printEngine())) {
-        HDC dc = engine->getDC();
-        bool pageEnded = EndPage(dc) > 0;
-        bool documentEnded = EndDoc(dc) > 0;
-        painter.end();
-        return pageEnded && documentEnded;
-    }
-#endif
-    (void)printer;
+    g_documentRefused = false;
+    g_otherHandler = qInstallMessageHandler(watchDocumentEnd);
+    painter.end();
+    qInstallMessageHandler(g_otherHandler);
+    return !g_documentRefused;
+#else
     return painter.end();
+#endif
 }
 
 // Draws the job; false, with the job killed, when `progress` stopped it. Fails with "Printer
@@ -141,7 +153,7 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
             QFile::remove(printer.outputFileName());
         return false;
     }
-    if (!endDocument(printer, painter))
+    if (!endDocument(painter))
         fail(errors::kPrinterError);
     return true;
 }

@@ -165,6 +165,10 @@ void DesktopTest::browse(const std::string& path)
         modals.then(QStringLiteral("openFileDialog"), [path](QDialog& dialog) {
             static_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(path));
             dialog.accept();
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "the file dialog did not take " << path;
+                dialog.reject();
+            }
         });
     else
         dialogs.openAnswers.push_back(QString::fromStdString(path));
