@@ -131,6 +131,7 @@ void frmPrint::fitToScreen()
         int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
         frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
     }
+    m_fittedArea = {store.PrintWidthChars, store.PrintHeightLines};
     QRect room = screen()->availableGeometry();
     double shrink = std::min({1.0, room.width() / page.width(), room.height() / page.height()});
     QSize outer = (page * shrink).toSize();
@@ -173,13 +174,17 @@ void frmPrint::redraw()
 }
 
 // The window may have been closed by its frame, which hides it: the book it shows now may be
-// of another roadway type. Shown again while open, it comes to the front, minimized or not.
+// of another roadway type. Shown again while open, it comes to the front, minimized or not,
+// and takes the shape of a printer of another paper.
 void frmPrint::Preview()
 {
     showSearchMenus();
     if (!isVisible()) {
         m_frameUnknown = true;
         show();
+    } else if (m_fittedArea != std::pair(m_program.store().PrintWidthChars,
+                                         m_program.store().PrintHeightLines)) {
+        fitToScreen();
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();

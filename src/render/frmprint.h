@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -60,6 +61,8 @@ private:
     // Set once shown until the window manager's frame is known; the window's children send it
     // events while it is being made.
     bool m_frameUnknown = false;
+    // The printable area, in columns and lines, whose shape the window was given.
+    std::pair<double, double> m_fittedArea;
     PageView* m_view;
     QAction* m_viewForward = nullptr;
     QAction* m_viewBackward = nullptr;

@@ -18,11 +18,15 @@ PageView::PageView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// The image has the screen's pixels, as many as the window covers there (1.25 to a pixel of
+// the window's on a screen scaled to 125 %); it is drawn on in the window's pixels.
 QImage& PageView::clear()
 {
-    QSize size = this->size().expandedTo(QSize(1, 1));
-    if (m_image.size() != size) {
+    qreal ratio = devicePixelRatioF();
+    QSize size = (QSizeF(this->size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (m_image.size() != size || m_image.devicePixelRatio() != ratio) {
         m_image = QImage(size, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_image.setDotsPerMeterX(kDotsPerMeter);
         m_image.setDotsPerMeterY(kDotsPerMeter);
     }

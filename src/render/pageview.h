@@ -15,7 +15,8 @@ class PageView : public QWidget
 public:
     explicit PageView(QWidget* parent);
 
-    // Clears the drawing to white; the image to draw on, in twips at 15 to a pixel.
+    // Clears the drawing to white; the image to draw on, in twips at 15 to a pixel of the
+    // window, at the screen's resolution.
     QImage& clear();
     const QImage& image() const { return m_image; }
 

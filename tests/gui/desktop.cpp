@@ -88,6 +88,8 @@ std::unique_ptr<QPrinter> FakePrintPlatform::openPrinter(const QString& name) co
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(outputOf(name)));
     printer->setPageLayout(referencePageLayout());
+    if (name == QLatin1String("Plotter"))
+        printer->setPageSize(QPageSize(QPageSize::A4));
     return printer;
 }
 

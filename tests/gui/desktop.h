@@ -49,7 +49,8 @@ private:
                                     const QString& filter, FileDialogState& state);
 };
 
-// Printers that print into PDF files in a folder, and a list of fonts.
+// Printers that print into PDF files in a folder, on US Letter ("Plotter" on A4), and a list
+// of fonts.
 class FakePrintPlatform : public PrintPlatform
 {
 public:

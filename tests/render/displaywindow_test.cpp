@@ -116,7 +116,8 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
     EXPECT_FALSE(std::filesystem::exists(printed()));
 }
 
-// The printer chosen lays out and prints the book; a name no printer has is not taken. Left
+// The printer chosen lays out and prints the book, and gives the window its paper's shape; a
+// name no printer has is not taken. Left
 // by Escape, the dialog keeps the current printer, which printing names.
 TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
 {
@@ -161,6 +162,9 @@ TEST_F(DisplayWindow, TheFontAndPrinterDialogChoosesThePrinterAndFont)
         form1().cmdPreview_Click();
     EXPECT_EQ(store.PrinterName, "Plotter");
     EXPECT_EQ(store.ReportFontName, "MS LineDraw");
+    EXPECT_NEAR(printWindow().height() * store.PrintWidthChars,
+                printWindow().width() * 2 * store.PrintHeightLines, printWindow().height())
+        << "the window takes the new printer's shape";
     printWindow().viewprint_Click();
     EXPECT_EQ(pdfPageHeaders(platform.outputOf(QStringLiteral("Plotter"))), "1 2");
     EXPECT_EQ(dialogs.messages.value(1),

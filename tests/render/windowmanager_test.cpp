@@ -2,6 +2,7 @@
 // driven with real keys.
 
 #include "desktop.h"
+#include "render/pageview.h"
 
 #include <QProcess>
 #include <QProgressDialog>
@@ -24,7 +25,8 @@ WId focusedWindow()
 }
 
 // The display window takes the printable area's shape, as large as the screen holds it frame
-// and all, when it first shows and when it shows again.
+// and all, when it first shows and when it shows again; on a scaled screen too, where its page
+// is as sharp as on any other.
 TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
 {
     for (int showing = 1; showing <= 2; ++showing) {
@@ -39,6 +41,9 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         EXPECT_TRUE(room.contains(frame))
             << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
         EXPECT_EQ(frame.height(), room.height());
+        QSizeF screenPixels = QSizeF(window.view().size()) * window.devicePixelRatioF();
+        EXPECT_EQ(window.view().image().size(), screenPixels.toSize())
+            << "the page is drawn in the screen's pixels, not stretched to them";
         window.viewEnd_Click();
     }
 }
