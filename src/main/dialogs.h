@@ -6,11 +6,13 @@ class QWidget;
 
 namespace quarrow {
 
-// What a file dialog remembers between uses: the last file chosen and the last filter.
+// What a file dialog remembers between uses: the last file chosen and the last filter, and
+// the folder it opens in while it offers no file.
 struct FileDialogState
 {
     QString fileName;
     QString selectedFilter;
+    QString folder;
 };
 
 // Everything the windows ask the user goes through here: the desktop program shows Qt's

@@ -10,6 +10,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,14 +165,32 @@ void Form1::browse()
     if (isSaveDue())
         runSavePrompt();
     FileDialogState& dialog = m_program.openDialog();
-    m_program.dialogs().openFile(this,
-                                 QStringLiteral("Geopak RAW Data File(*.txt)|*.txt|"
-                                                "Comma Seperated Values File(*.csv)|*.csv|"
-                                                "Quarrow Report File(*.stk)|*.stk"),
-                                 dialog);
+    if (m_program.dialogs().openFile(this,
+                                     QStringLiteral("Geopak RAW Data File(*.txt)|*.txt|"
+                                                    "Comma Seperated Values File(*.csv)|*.csv|"
+                                                    "Quarrow Report File(*.stk)|*.stk"),
+                                     dialog))
+        m_program.keepFolderOf(dialog.fileName);
     QString name = dialog.fileName.trimmed();
     m_program.store().InputFileName = name.toStdString();
     setFileName(name);
+}
+
+void Form1::chooseFile(const QString& name)
+{
+    QFileInfo file(name);
+    if (!file.isFile()) {
+        m_program.message(
+            name +
+                QStringLiteral("\nFile not found.\nPlease verify the correct file name was given."),
+            this);
+        return;
+    }
+    FileDialogState& dialog = m_program.openDialog();
+    dialog.fileName = QDir::toNativeSeparators(file.absoluteFilePath());
+    m_program.keepFolderOf(dialog.fileName);
+    m_program.store().InputFileName = dialog.fileName.toStdString();
+    setFileName(dialog.fileName);
 }
 
 void Form1::cmdPreview_Click()

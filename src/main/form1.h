@@ -19,6 +19,10 @@ class Form1 : public QWidget
 public:
     explicit Form1(Program& program);
 
+    // Chooses a file as File Browse does: a file named on the command line, such as a report
+    // file opened from Explorer. A name that names no file is refused with a message.
+    void chooseFile(const QString& name);
+
     void cmdBrowse_Click();
     void cmdPreview_Click();
     void cmdClose_Click();

@@ -10,6 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(quarrow::kProgramTitle);
+    // The folder of the last file chosen is kept for the user under these names.
+    QApplication::setOrganizationName(QStringLiteral(QUARROW_PUBLISHER));
     // The desktop's menu entry and icon belong to the program's windows by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quarrow.PrintBook"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrow.png")));
@@ -17,5 +19,8 @@ int main(int argc, char** argv)
     quarrow::QtPrintPlatform platform;
     quarrow::Program program(dialogs, platform);
     program.form1().show();
+    // A file opened with the program, from Explorer say.
+    if (QApplication::arguments().size() > 1)
+        program.form1().chooseFile(QApplication::arguments().at(1));
     return QApplication::exec();
 }

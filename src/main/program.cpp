@@ -10,9 +10,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace quarrow {
 namespace {
+
+const QString kLastFolder = QStringLiteral("lastFolder");
 
 class DialogMessenger : public Messenger
 {
@@ -40,6 +45,10 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
     : m_dialogs(dialogs), m_messenger(std::make_unique<DialogMessenger>(*this)),
       m_printer(platform), m_renderer(m_store, *m_messenger, m_printer, std::move(today))
 {
+    m_openDialog.folder =
+        QSettings()
+            .value(kLastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toString();
     // The edit, print and find dialogs are made hidden at start: a book fills their lists
     // before the user first opens them.
     form2();
@@ -48,6 +57,11 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
 }
 
 Program::~Program() = default;
+
+void Program::keepFolderOf(const QString& file)
+{
+    QSettings().setValue(kLastFolder, QFileInfo(file).absolutePath());
+}
 
 // A modal dialog takes the program's input: a message opens over it, so that the user can
 // answer it, rather than under a print job's progress.

@@ -65,8 +65,12 @@ public:
         }
     }
 
-    // The open-file dialog of File Browse keeps its last file and filter between uses.
+    // The open-file dialog of File Browse keeps its last file and filter between uses. It
+    // first opens in the folder of the file chosen last in an earlier run, kept for the user,
+    // or else in the user's Documents folder: not where the program is installed.
     FileDialogState& openDialog() { return m_openDialog; }
+    // Keeps the folder of a file chosen for the next run.
+    void keepFolderOf(const QString& file);
 
     Form1& form1();
     Form2& form2();

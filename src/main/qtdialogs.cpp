@@ -18,6 +18,8 @@ bool runFileDialog(QFileDialog& dialog, const QString& filter, FileDialogState& 
         // Windows' own dialog opens in the folder it is given, not in that of the file.
         dialog.setDirectory(QFileInfo(state.fileName).absolutePath());
         dialog.selectFile(state.fileName);
+    } else if (!state.folder.isEmpty()) {
+        dialog.setDirectory(state.folder);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;

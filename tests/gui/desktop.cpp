@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace quarrow::test {
@@ -221,6 +222,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
 #endif
     QApplication application(argc, argv);
+    // What the program keeps for the user goes to the tests' own places.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("Quarrow Print Book tests"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

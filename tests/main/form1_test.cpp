@@ -2,6 +2,8 @@
 #include "main/qtdialogs.h"
 #include "render/form6.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <filesystem>
@@ -162,6 +164,31 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
               QStringList({"Saving Report File:  Do you want to save report file ?",
                            "Saving Report File: You are going to lose all corrections to your "
                            "report. Do you want to save the file ?"}));
+}
+
+// A file named on the command line is chosen as File Browse chooses it. File Browse first
+// opens in the folder of the file chosen last in an earlier run, else in the user's Documents.
+TEST_F(MainWindow, TheFirstFileBrowseOpensWhereTheUserWorks)
+{
+    QSettings().clear();
+    Program firstRun(dialogs, platform, testDate);
+    EXPECT_EQ(firstRun.openDialog().folder,
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    std::string book = listing("sr22.stk", readFile(sampleFile("sr22-undivided.stk")));
+    form1().chooseFile(QString::fromStdString(book));
+    form1().chooseFile(QStringLiteral("none.stk"));
+    EXPECT_EQ(dialogs.messages, QStringList({"none.stk\nFile not found.\nPlease verify the "
+                                             "correct file name was given."}));
+    EXPECT_EQ(child<QLabel>(form1(), "lblFilename").toolTip().toStdString(), book);
+    Program nextRun(dialogs, platform, testDate);
+    EXPECT_TRUE(QDir(nextRun.openDialog().folder) ==
+                QDir(QString::fromStdString(nameOf(pathOf(book).parent_path()))));
+    dialogs.openAnswers = {std::nullopt};
+    type("txtProjectNumber", QStringLiteral("104"));
+    type("txtControlNumber", QStringLiteral("2207"));
+    form1().cmdBrowse_Click();
+    preview();
+    EXPECT_EQ(store.LastPage, 10);
 }
 
 TEST_F(MainWindow, AboutShowsTheProgramWithoutSystemInformationHere)
