@@ -4,9 +4,17 @@
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME quarrow-print-book)
-set(CPACK_PACKAGE_VENDOR "Quarrow Print Book maintainers")
-set(CPACK_PACKAGE_CONTACT "Quarrow Print Book maintainers <quarrow@users.noreply.github.com>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/quarrow/quarrow-print-book")
+set(CPACK_PACKAGE_VENDOR ${QUARROW_PUBLISHER})
+# The package names no site, and no address that pretends to reach someone: its maintainer is
+# the one set for this build, or the builder's address as Debian's own tools take it
+# (DEBEMAIL), or else an address of the domain reserved never to reach anyone (RFC 2606).
+if(QUARROW_MAINTAINER)
+    set(CPACK_PACKAGE_CONTACT ${QUARROW_MAINTAINER})
+elseif(DEFINED ENV{DEBEMAIL})
+    set(CPACK_PACKAGE_CONTACT "${QUARROW_PUBLISHER} <$ENV{DEBEMAIL}>")
+else()
+    set(CPACK_PACKAGE_CONTACT "${QUARROW_PUBLISHER} <packager@quarrow.invalid>")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "slope-stake books for survey crews from road-design listings")
 set(CPACK_PACKAGE_DESCRIPTION [[
@@ -50,6 +58,7 @@ elseif(MINGW)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/ DESTINATION samples
             FILES_MATCHING PATTERN "*.txt" PATTERN "*.stk")
     install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+    quarrow_install_windows_licences(licences)
 
     set(CPACK_GENERATOR NSIS ZIP)
     # A 64-bit installer, as the program is: it installs under the 64-bit Program Files and
@@ -68,8 +77,12 @@ elseif(MINGW)
     set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
     set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\quarrow.exe")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
-    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/windows/licence.txt)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licence.txt.in licence.txt @ONLY)
+    set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence.txt)
+    # The installer's own template (CMake's, changed where it says so) and the file type it
+    # registers for report files.
+    list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+    set(CPACK_QUARROW_REPORT_CLASS QuarrowPrintBook.ReportFile)
 endif()
 
 include(CPack)

@@ -46,18 +46,46 @@ function(quarrow_deploy_windows_runtime folder)
     add_custom_target(windows_runtime ALL ${commands} VERBATIM)
 endfunction()
 
-# The DLLs and plugins of the programs in their installed folder.
+# The DLLs and plugins of the programs in their installed folder, stripped of their symbols
+# as the programs are.
 function(quarrow_install_windows_runtime destination)
     install(FILES ${QUARROW_COMPILER_DLLS} DESTINATION ${destination})
-    if(NOT QUARROW_WITH_QT)
-        return()
+    if(QUARROW_WITH_QT)
+        foreach(dll IN LISTS QUARROW_QT_DLLS)
+            install(FILES $<TARGET_FILE:${dll}> DESTINATION ${destination})
+        endforeach()
+        set(plugins ${QUARROW_QT_PLUGINS})
+        while(plugins)
+            list(POP_FRONT plugins folder plugin)
+            install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${destination}/${folder})
+        endwhile()
     endif()
-    foreach(dll IN LISTS QUARROW_QT_DLLS)
-        install(FILES $<TARGET_FILE:${dll}> DESTINATION ${destination})
-    endforeach()
-    set(plugins ${QUARROW_QT_PLUGINS})
-    while(plugins)
-        list(POP_FRONT plugins folder plugin)
-        install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${destination}/${folder})
+    install(CODE "
+        file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/*.dll\")
+        foreach(dll IN LISTS dlls)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()")
+endfunction()
+
+# The licence texts of what the Windows programs bring with them, as the build machine's
+# Debian packages give them: Qt (its libraries and those bundled in it), under the GNU LGPL
+# version 3 (which builds on the GNU GPL version 3), and the compiler's runtime libraries.
+function(quarrow_install_windows_licences destination)
+    set(texts
+        /usr/share/common-licenses/LGPL-3 LGPL-3.txt
+        /usr/share/common-licenses/GPL-3 GPL-3.txt
+        /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright GCC-runtime-libraries.txt
+        /usr/share/doc/mingw-w64-common/copyright MinGW-w64-runtime.txt)
+    if(QUARROW_WITH_QT)
+        list(APPEND texts /usr/share/doc/libqt6core6/copyright Qt.txt)
+    endif()
+    while(texts)
+        list(POP_FRONT texts source name)
+        if(NOT EXISTS ${source})
+            message(FATAL_ERROR "No licence text at ${source}: scripts/install-deps.sh --windows "
+                                "installs the packages that hold it")
+        endif()
+        install(FILES ${source} DESTINATION ${destination} RENAME ${name})
     endwhile()
 endfunction()

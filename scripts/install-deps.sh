@@ -27,7 +27,7 @@ case "${1:-}" in
         packages+=(g++-mingw-w64-x86-64-posix googletest wine64 locales dpkg-dev
                    qt6-base-dev-tools nsis ghostscript imagemagick)
         ;;
-    --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xdotool) ;;
+    --package) packages+=(dpkg-dev file lintian desktop-file-utils shared-mime-info appstream) ;;
 esac
 
 missing=()

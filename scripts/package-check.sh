@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it as a user meets it: lintian, the desktop entry and
 # the AppStream data are validated, the package is installed, quarrow-book turns the
-# installed samples into their report files, the desktop program opens its window under
-# Xvfb, and after purging nothing the package installed is left.
+# installed samples into their report files, report files (*.stk) are a file type that opens
+# in the desktop program, which shows the book of one it is given, under Xvfb with a window
+# manager; and after purging nothing the package installed is left.
 # It installs and purges quarrow-print-book on this machine, through sudo when not root.
 # A package left installed, by an earlier run that failed for instance, is purged first.
 # Usage: scripts/package-check.sh [BUILD_DIR]   (default build-package)
@@ -22,7 +23,7 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'stop_display 2>/dev/null; rm -rf "$work"' EXIT
 
 ./scripts/install-deps.sh --package
 
@@ -69,14 +70,31 @@ for sample in sr22-undivided us97-divided; do
     echo "$sample.txt gives samples/$sample.stk byte for byte"
 done
 
-step "The desktop program's main window under Xvfb"
-# The window is found by its X instance name, which Qt takes from the program file's name.
-xvfb-run -a bash -c '
-    /usr/bin/quarrow & pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --classname "^quarrow$" | head -n 1)
-    [ -n "$window" ] && echo "Main window: \"$(xdotool getwindowname "$window")\""
-    kill "$pid" && wait "$pid"
-    [ -n "$window" ]' || fail "/usr/bin/quarrow showed no window within 30 s"
+step "Report files open in the desktop program"
+grep -qx "application/x-quarrow-report:\*.stk" /usr/share/mime/globs ||
+    fail "the desktop's file types do not know report files (*.stk)"
+grep -q "^application/x-quarrow-report=.*$app_id.desktop" /usr/share/applications/mimeinfo.cache ||
+    fail "report files are not offered to open in $app_id.desktop"
+# The desktop entry's command for a report file, on a desktop of the check's own: the program
+# shows its main window and, once the numbers are typed, Preview shows the book of the file.
+command=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")
+cp samples/sr22-undivided.stk "$work/book.stk"
+. tests/windows/display.sh
+start_display "$work"
+${command/\%f/$work/book.stk} & pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --classname "^quarrow$" | head -n 1) ||
+    fail "$command showed no window within 30 s"
+echo "Main window: \"$(xdotool getwindowname "$window")\""
+xdotool windowactivate --sync "$window" type --delay 50 104
+xdotool key Return type --delay 50 2207
+xdotool key --delay 200 Return Tab Tab Return
+timeout 10 xdotool search --sync --onlyvisible --name "^Select Font and a Printer$" >/dev/null &&
+    xdotool key --delay 200 Return Return Return
+shown=$(timeout 10 xdotool search --sync --onlyvisible --name "^Display Report$") || true
+kill "$pid" && wait "$pid" || true
+stop_display
+[ -n "$shown" ] || fail "$command with a report file did not show its book"
+echo "$command: the book of book.stk shown"
 
 step "Purging $package"
 dpkg -L "$package" > "$work/files"
