@@ -25,19 +25,19 @@ deps:
 	./scripts/install-deps.sh
 
 build:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake -S . -B "$(BUILD_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build "$(BUILD_DIR)" -j $(JOBS)
 
 # The main job: open the desktop program. Without a display, turn the bundled sample listing
 # into a PDF and a report file with the command-line tool instead.
 run: deps build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		$(BUILD_DIR)/src/quarrow; \
+		"$(BUILD_DIR)/src/quarrow"; \
 	else \
 		echo "No display is available: printing the sample book with quarrow-book instead."; \
-		mkdir -p $(OUT_DIR) && \
-		$(BUILD_DIR)/src/quarrow-book samples/sr22-undivided.txt --project 104 --control 2207 \
-			--stk $(OUT_DIR)/sr22-undivided.stk --pdf $(OUT_DIR)/sr22-undivided.pdf && \
+		mkdir -p "$(OUT_DIR)" && \
+		"$(BUILD_DIR)/src/quarrow-book" samples/sr22-undivided.txt --project 104 --control 2207 \
+			--stk "$(OUT_DIR)/sr22-undivided.stk" --pdf "$(OUT_DIR)/sr22-undivided.pdf" && \
 		echo "Written: $(OUT_DIR)/sr22-undivided.stk and $(OUT_DIR)/sr22-undivided.pdf"; \
 	fi
 
@@ -45,52 +45,52 @@ test: deps test-fast test-sanitize
 
 # The tests compare with their expected files; only tests/regenerate.sh writes them anew.
 test-fast: build
-	env -u QUARROW_REGENERATE ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	env -u QUARROW_REGENERATE ctest --test-dir "$(BUILD_DIR)" --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARROW_SANITIZE=ON \
+	cmake -S . -B "$(SANITIZE_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARROW_SANITIZE=ON \
 		-DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cmake --build "$(SANITIZE_DIR)" -j $(JOBS)
 	env -u QUARROW_REGENERATE ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+		ctest --test-dir "$(SANITIZE_DIR)" --output-on-failure -j $(JOBS)
 
 test-windows:
-	./scripts/windows-check.sh $(WINDOWS_DIR)
+	./scripts/windows-check.sh "$(WINDOWS_DIR)"
 
 # The Windows installer and portable ZIP, from the Windows build, in WINDOWS_DIR.
 package-windows:
-	./scripts/windows-build.sh $(WINDOWS_DIR)
-	cd $(WINDOWS_DIR) && cpack
+	./scripts/windows-build.sh "$(WINDOWS_DIR)"
+	cd "$(WINDOWS_DIR)" && cpack
 
 # A release build of the programs alone, with the compiler and linker flags Debian builds its
 # own packages with (hardening among them), packed as quarrow-print-book_VERSION_ARCH.deb in
 # PACKAGE_DIR. What it needs beyond the build: scripts/install-deps.sh --package.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package:
-	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B "$(PACKAGE_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
 		-DQUARROW_BUILD_TESTS=OFF -DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	cd $(PACKAGE_DIR) && cpack
+	cmake --build "$(PACKAGE_DIR)" -j $(JOBS)
+	cd "$(PACKAGE_DIR)" && cpack
 
 test-package:
-	./scripts/package-check.sh $(PACKAGE_DIR)
+	./scripts/package-check.sh "$(PACKAGE_DIR)"
 
 fuzz:
-	FUZZ_BUILD_DIR=$(FUZZ_DIR) ./fuzz/run.sh $(FUZZ_SECONDS)
+	FUZZ_BUILD_DIR="$(FUZZ_DIR)" ./fuzz/run.sh $(FUZZ_SECONDS)
 
 fuzz-short:
-	FUZZ_BUILD_DIR=$(FUZZ_DIR) ./fuzz/run.sh 20
+	FUZZ_BUILD_DIR="$(FUZZ_DIR)" ./fuzz/run.sh 20
 
 bench: build
-	$(BUILD_DIR)/bench/book_bench
+	"$(BUILD_DIR)/bench/book_bench"
 
 # Printing a 1000-page book through the tests' own print system (a CUPS scheduler of its own).
 bench-print: build
-	tests/printsystem/printsystem.sh start $(BUILD_DIR)/bench-printsystem
-	CUPS_SERVER=$(abspath $(BUILD_DIR))/bench-printsystem/cups.sock $(BUILD_DIR)/bench/book_bench --print PDF; \
-		status=$$?; tests/printsystem/printsystem.sh stop $(BUILD_DIR)/bench-printsystem; exit $$status
+	tests/printsystem/printsystem.sh start "$(BUILD_DIR)/bench-printsystem"
+	CUPS_SERVER="$$(cd "$(BUILD_DIR)" && pwd)/bench-printsystem/cups.sock" "$(BUILD_DIR)/bench/book_bench" --print PDF; \
+		status=$$?; tests/printsystem/printsystem.sh stop "$(BUILD_DIR)/bench-printsystem"; exit $$status
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR) $(PACKAGE_DIR) $(OUT_DIR)
+	rm -rf "$(BUILD_DIR)" "$(SANITIZE_DIR)" "$(WINDOWS_DIR)" "$(FUZZ_DIR)" "$(PACKAGE_DIR)" "$(OUT_DIR)"

@@ -34,8 +34,9 @@ fi
 
 step "Building the package"
 make package PACKAGE_DIR="$build_dir"
+build_dir=$(cd "$build_dir" && pwd)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
-deb="$PWD/$build_dir/${package}_${version}_$(dpkg --print-architecture).deb"
+deb="$build_dir/${package}_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "make package wrote no $deb"
 dpkg-deb --info "$deb"
 

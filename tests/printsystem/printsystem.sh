@@ -15,12 +15,15 @@ folder=${2:?usage: printsystem.sh start|stop FOLDER}
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$folder"
 folder=$(cd "$folder" && pwd)
-socket=$folder/cups.sock
 
 stop() {
     if [ -f "$folder/cupsd.pid" ]; then
         kill "$(cat "$folder/cupsd.pid")" 2>/dev/null || true
         rm -f "$folder/cupsd.pid"
+    fi
+    if [ -f "$folder/runs-in" ]; then
+        rm -rf "$(cat "$folder/runs-in")"
+        rm -f "$folder/runs-in" "$folder/cups.sock" "$folder/out"
     fi
 }
 
@@ -36,7 +39,17 @@ done
 export PATH=$PATH:/usr/sbin
 
 stop
-rm -rf "$folder"/{conf,spool,state,cache,log,out,tmp,bin}
+# CUPS takes no blank in the names in its configuration, and a socket's name is short: the
+# scheduler runs in a folder of its own under /tmp, whose socket and output folder FOLDER
+# links to.
+mkdir -p /tmp/quarrow-cups
+run=$(mktemp -d /tmp/quarrow-cups/XXXXXX)
+echo "$run" >"$folder/runs-in"
+ln -s "$run/cups.sock" "$folder/cups.sock"
+ln -s "$run/out" "$folder/out"
+socket=$run/cups.sock
+folder_of_files=$folder
+folder=$run
 mkdir -p "$folder"/{conf/ppd,spool,state,cache,log,out,tmp,bin/filter}
 # The scheduler's programs, a filter that hands the job's PDF to the device unchanged, and
 # one that turns a PostScript job (Windows' print path under Wine sends PostScript) into PDF
@@ -79,7 +92,7 @@ CONF
 
 cupsd -c "$folder/conf/cupsd.conf" -s "$folder/conf/cups-files.conf" -f \
     </dev/null >"$folder/log/cupsd.out" 2>&1 &
-echo $! >"$folder/cupsd.pid"
+echo $! >"$folder_of_files/cupsd.pid"
 
 export CUPS_SERVER=$socket
 for _ in $(seq 50); do
@@ -89,6 +102,7 @@ done
 if ! lpstat -r >/dev/null 2>&1; then
     echo "printsystem.sh: the CUPS scheduler did not start; its log:" >&2
     cat "$folder/log/error_log" >&2 2>/dev/null || true
+    folder=$folder_of_files
     stop
     exit 1
 fi
@@ -97,4 +111,4 @@ queue() { lpadmin "$@" 2> >(grep -v "deprecated" >&2); }
 queue -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd"
 queue -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" -o PageSize=A4
 queue -d PDF
-echo "print system started: CUPS_SERVER=$socket"
+echo "print system started: CUPS_SERVER=$folder_of_files/cups.sock"

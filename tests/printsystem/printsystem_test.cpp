@@ -42,7 +42,7 @@ protected:
     // came within twenty seconds.
     static std::string printed(const std::string& printer)
     {
-        std::string pending = "lpstat -h " + server() + " -o " + printer + " | grep -q .";
+        std::string pending = "lpstat -h '" + server() + "' -o " + printer + " | grep -q .";
         for (int i = 0; i < 200; ++i) {
             if (fs::exists(outputFile(printer)) && hostCommand(pending) != 0)
                 return outputFile(printer);
@@ -150,7 +150,7 @@ TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
 #endif
         auto lp = [&](const char* verb) {
             return run[4].empty() || hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) +
-                                                 " -h " + server() + " " + run[4]) == 0;
+                                                 " -h '" + server() + "' " + run[4]) == 0;
         };
         EXPECT_TRUE(lp("reject"));
         std::istringstream words(run[0]);

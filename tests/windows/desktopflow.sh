@@ -27,10 +27,16 @@ folder="$work/łódź données"
 mkdir -p "$folder"
 cp "$samples/sr22-undivided.txt" "$folder/sr22.txt"
 
-# The display of the Wine server that runs the program (scripts/windows-check.sh starts both),
-# or one of its own.
+# Keys go only to a display of the check's own: the one of the Wine server that runs the
+# program, which scripts/windows-check.sh starts with it, or else one of the flow's own, with
+# a Wine server of its own. Never the display it was started from: a user's desktop, say.
 . "$here/display.sh"
-[ -n "${DISPLAY:-}" ] || start_display "$work"
+if [ -n "${QUARROW_TEST_DISPLAY:-}" ]; then
+    export DISPLAY=$QUARROW_TEST_DISPLAY
+else
+    "$(dirname "$wine")/wineserver" --kill 2>/dev/null || true
+    start_display "$work"
+fi
 program=""
 cleanup() {
     # The program runs under Wine's server: its Windows process is ended by its name.
@@ -97,6 +103,9 @@ shoot() {
 
 export CUPS_SERVER="$print_system/cups.sock"
 rm -f "$print_system/out/PDF.pdf"
+# File Browse first opens in the folder of the last file chosen, which holds the listing's.
+WINEDEBUG=-all "$wine" reg add 'HKCU\Software\Quarrow Print Book\Quarrow Print Book' \
+    /v lastFolder /d "Z:$work" /f >/dev/null
 (cd "$work" && WINEDEBUG=-all LC_ALL=C.UTF-8 exec "$wine" "$bin/quarrow.exe") &
 program=$!
 
@@ -106,8 +115,7 @@ keys Tab
 xdotool type --delay 80 "2207"
 keys Return space
 dialog=$(file_dialog)
-# The dialog opens in the program's working folder, which holds the listing's folder; xdotool
-# drops a key now and then in a long text, so the name is typed short and slowly.
+# xdotool drops a key now and then in a long text, so the name is typed short and slowly.
 xdotool type --delay 100 "$(basename "$folder")\\sr22.txt"
 confirm_file_dialog "$dialog"
 window "Quarrow Print Book" >/dev/null

@@ -1,7 +1,9 @@
 # Sourced by the checks that need a desktop: a display of their own under Xvfb, a laptop's
 # screen (1366x768 unless another size is given), with a window manager that frames the
 # windows, as a user's desktop does.
-#   start_display FOLDER [SIZE]   starts it (FOLDER keeps its number) and exports DISPLAY
+#   start_display FOLDER [SIZE]   starts it (FOLDER keeps its number) and exports DISPLAY, and
+#                                 QUARROW_TEST_DISPLAY: a display the check owns
+#                                 and may type into
 #   stop_display                  stops it
 # Wine takes the display when its server starts: start it before any Wine program runs.
 display_pids=""
@@ -10,7 +12,7 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 "${2:-1366x768}x24" -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
     display_pids=$!
     for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$1/display")"
+    export DISPLAY=":$(cat "$1/display")" QUARROW_TEST_DISPLAY=":$(cat "$1/display")"
     openbox >/dev/null 2>&1 &
     display_pids="$display_pids $!"
     # Windows shown before the window manager runs would go unframed.

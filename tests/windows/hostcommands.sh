@@ -28,8 +28,9 @@ serve)
     while sleep 0.05; do
         for request in "$folder"/*.cmd; do
             [ -e "$request" ] || continue
-            command=$(sed -e "s#\(^\|[^[:alnum:]_\$]\)\([[:alpha:]]\):[\\\\/]#\1$drives/\L\2:/#g" \
-                -e 's#\\#/#g' "$request")
+            # The folder's name is taken as it stands, whatever characters it holds.
+            command=$(DRIVES=$drives perl -pe \
+                's{\\}{/}g; s{(^|[^\w\$])([[:alpha:]]):/}{$1$ENV{DRIVES}/\l$2:/}g' "$request")
             sh -c "$command" </dev/null
             echo $? >"${request%.cmd}.new"
             mv "${request%.cmd}.new" "${request%.cmd}.status"
