@@ -154,22 +154,20 @@ std::string placed(double left, double top, bool bold, bool italic, const std::s
            text + "|";
 }
 
-std::string commandOutput(const std::string& command, const std::string& file)
-{
-    EXPECT_EQ(hostCommand(command + " > \"" + file + "\""), 0)
-        << command << " (poppler-utils) failed";
-    return readFile(file);
-}
-
 } // namespace
+
+std::string hostOutput(const std::string& command)
+{
+    TempDir dir;
+    EXPECT_EQ(hostCommand(command + " > \"" + dir.file("out.txt") + "\""), 0)
+        << command << " failed";
+    return readFile(dir.file("out.txt"));
+}
 
 std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
 {
-    TempDir dir;
-    std::string xml =
-        commandOutput("pdftohtml -q -xml -i -stdout -zoom 1 -f " + std::to_string(page) + " -l " +
-                          std::to_string(page) + " \"" + pdf + "\"",
-                      dir.file("page.xml"));
+    std::string xml = hostOutput("pdftohtml -q -xml -i -stdout -zoom 1 -f " + std::to_string(page) +
+                                 " -l " + std::to_string(page) + " \"" + pdf + "\"");
     static const std::regex text(R"re(<text top="(\d+)" left="(\d+)"[^>]*>(.*)</text>)re");
     static const std::regex tags("</?[bi]>");
     static const std::regex nbsp("\xC2\xA0");
@@ -216,9 +214,7 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
 
 std::string pdfPageHeaders(const std::string& pdf)
 {
-    TempDir dir;
-    std::istringstream pages(
-        commandOutput("pdftotext -raw \"" + pdf + "\" -", dir.file("page.txt")));
+    std::istringstream pages(hostOutput("pdftotext -raw \"" + pdf + "\" -"));
     static const std::regex header(R"re(Roadway Name(\(left\)|\(Right\))?:|Page No: (\d+) of)re");
     std::string headers;
     // pdftotext ends each page with a form feed.
@@ -229,21 +225,6 @@ std::string pdfPageHeaders(const std::string& pdf)
         headers += (found.empty() ? "-" : found) + " ";
     }
     return headers.substr(0, headers.size() - 1);
-}
-
-std::set<std::string> pdfFonts(const std::string& pdf)
-{
-    TempDir dir;
-    std::istringstream lines(commandOutput("pdffonts \"" + pdf + "\"", dir.file("fonts.txt")));
-    std::set<std::string> fonts;
-    std::string line;
-    for (int heading = 0; heading < 2; ++heading)
-        std::getline(lines, line);
-    while (std::getline(lines, line)) {
-        std::string name = line.substr(0, line.find(' '));
-        fonts.insert(name.substr(name.find('+') + 1));
-    }
-    return fonts;
 }
 
 std::chrono::year_month_day testDate()

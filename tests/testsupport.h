@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +57,8 @@ std::vector<std::vector<std::string>> readTable(const std::string& name);
 // to the runner that CTest starts beside the tests (tests/windows/hostcommands.sh), which
 // takes Wine's drive letters for the folders they stand for.
 int hostCommand(const std::string& command);
+// What the command writes on its standard output.
+std::string hostOutput(const std::string& command);
 
 // Compares `actual` with the expected file, or writes it there when the test run was asked
 // to write its expected files anew (QUARROW_REGENERATE=1); an empty `actual` stands for no
@@ -76,8 +77,6 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
 // "(left)" or "(Right)") and the page number, e.g. "(left)1 (left)2 (Right)1"; "-" for a page
 // without a header.
 std::string pdfPageHeaders(const std::string& pdf);
-// The names of the fonts a PDF holds, without their subset tags.
-std::set<std::string> pdfFonts(const std::string& pdf);
 std::chrono::year_month_day testDate();
 
 // Generated listings: `stations` stations of two (undivided) or four (divided) data lines.

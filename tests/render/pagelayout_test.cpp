@@ -9,49 +9,35 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace quarrow::test {
 namespace {
 
-struct RecordedPage
-{
-    const char* sample;
-    SurfaceKind kind;
-    std::optional<PrintableArea> printer; // nothing: none can be queried
-    const char* side;
-    std::int32_t page;
-    const char* file;
-};
-
-// An undivided page on the display window for an A4 printer, whose printable area holds part
-// of a column; a divided book's pages on paper when no printer can be queried.
+// Every page of tests/data/pages/pages.txt draws as recorded.
 TEST(PageLayout, PagesDrawTheirFrameTitlesAndCellsAtTheirPlaces)
 {
-    const RecordedPage pages[] = {
-        {"sr22-undivided.stk", SurfaceKind::Window, PrintableArea{95.3, 68.2}, "left", 1,
-         "undivided-page-2-window.txt"},
-        {"us97-divided.stk", SurfaceKind::Printer, std::nullopt, "left", 0,
-         "divided-left-page-1-printer.txt"},
-        {"us97-divided.stk", SurfaceKind::Printer, std::nullopt, "right", 10,
-         "divided-right-page-11-printer.txt"},
-    };
-    for (const RecordedPage& page : pages) {
+    for (const auto& page : readTable("pages/pages.txt")) {
         ReportStore store;
         RecordingMessenger messenger;
-        store.InputFileName = sampleFile(page.sample).string();
+        store.InputFileName = sampleFile(page[0]).string();
         ASSERT_TRUE(ReadReportFile(store, messenger));
         store.ProjectNumber = "104";
         store.ControlNumber = "2207";
         store.ReportFontName = "Lucida Console";
         store.DrawScale = 0.75;
-        store.CurrentSide = page.side;
-        store.CurrentPage = page.page;
+        store.CurrentSide = page[3];
+        store.CurrentPage = std::stoi(page[4]);
         FixedPageMetrics printer;
-        printer.setPrintableArea(page.printer);
+        std::istringstream area(page[2]);
+        if (PrintableArea cells; area >> cells.widthChars >> cells.heightLines)
+            printer.setPrintableArea(cells);
         PepPrint renderer(store, messenger, printer, testDate);
-        RecordingSurface surface(page.kind, true);
+        RecordingSurface surface(page[1] == "window" ? SurfaceKind::Window : SurfaceKind::Printer,
+                                 true);
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);
-        expectFileContent(testDataFile(std::string("pages/") + page.file), surface.log());
+        expectFileContent(testDataFile("pages/" + page[5]), surface.log());
         EXPECT_TRUE(messenger.messages.empty());
     }
 }

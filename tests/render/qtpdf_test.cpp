@@ -40,8 +40,12 @@ TEST(QtPdf, TextsStandAtTheirCellsInTheirFonts)
     store.ControlNumber = "2207";
     store.CurrentSide = "right";
     EXPECT_EQ(pdfPageTexts(dir.file("book.pdf"), 1), drawnPageTexts(store, {96, 63}, 18, 18, 0));
-    for (const std::string& font : pdfFonts(dir.file("book.pdf")))
-        EXPECT_TRUE(font.find("Mono") != font.npos || font.find("Courier") != font.npos) << font;
+    // pdffonts gives two lines of headings, then a font a line.
+    std::istringstream fonts(hostOutput("pdffonts \"" + dir.file("book.pdf") + "\""));
+    std::string font;
+    for (int line = 0; std::getline(fonts, font); ++line)
+        EXPECT_TRUE(line < 2 || font.find("Mono") != font.npos || font.find("Courier") != font.npos)
+            << font;
     EXPECT_TRUE(QtPrintPlatform().fontFamilies().contains(QStringLiteral("Courier New")));
     QDate today = QDate::currentDate();
     EXPECT_EQ(localToday(), std::chrono::year{today.year()} /
