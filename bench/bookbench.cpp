@@ -12,10 +12,10 @@
 // Without arguments it measures the default undivided sizes and a divided listing of
 // 15002 stations, the capacities of the two kinds of book.
 
-#include "main/inputdriver.h"
+#include "main/input/inputdriver.h"
+#include "recordingsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
-#include "render/recordingsurface.h"
 #include "store/reportfile.h"
 
 #include <chrono>

@@ -4,12 +4,9 @@
 
 #include "main/form1.h"
 #include "main/program.h"
-#include "render/frmprint.h"
-#include "render/printplatform.h"
+#include "render/output/printplatform.h"
+#include "render/windows/frmprint.h"
 
-#include <chrono>
-#include <cstdio>
-#include <fstream>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -19,6 +16,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
 
 namespace {
 

@@ -1,14 +1,14 @@
 // render_bench: the page renderer's cost per page on the recording surface (no window
 // system: the layout work alone), and a whole 1000-page book printed to PDF through Qt.
 
+#include "recordingsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
-#include "render/recordingsurface.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
 #ifdef QUARROW_WITH_QT
-#include "render/qtbookoutput.h"
+#include "cli/output/qtbookoutput.h"
 #endif
 
 #include <benchmark/benchmark.h>

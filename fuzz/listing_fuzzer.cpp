@@ -2,7 +2,7 @@
 // reads the report file back.
 
 #include "fuzzsupport.h"
-#include "main/inputdriver.h"
+#include "main/input/inputdriver.h"
 #include "store/textops.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 
-#include "main/program.h"
+#include "desktop/desktop.h"
+#include "desktop/formcontrols.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -44,7 +45,7 @@ QString GetKeyValue(const QString& keyName, const QString& valueName)
 #endif
 }
 
-frmAbout::frmAbout(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+frmAbout::frmAbout(Desktop& program, QWidget* parent) : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quarrow Program"));

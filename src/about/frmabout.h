@@ -4,7 +4,7 @@
 
 namespace quarrow {
 
-class Program;
+class Desktop;
 
 // "About Quarrow Program": the program's title, version date and purpose, and a button that
 // starts the system-information tool where the system has one.
@@ -13,7 +13,7 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    frmAbout(Program& program, QWidget* parent);
+    frmAbout(Desktop& program, QWidget* parent);
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
@@ -21,7 +21,7 @@ public:
 private:
     void StartSysInfo();
 
-    Program& m_program;
+    Desktop& m_program;
 };
 
 // Reads a value of the local machine's registry; empty where there is no registry or no

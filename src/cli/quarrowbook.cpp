@@ -1,6 +1,6 @@
 #include "cli/quarrowbook.h"
 
-#include "main/inputdriver.h"
+#include "main/input/inputdriver.h"
 #include "store/codepage.h"
 #include "store/messenger.h"
 #include "store/reportfile.h"

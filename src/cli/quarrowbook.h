@@ -5,6 +5,7 @@
 #include "store/reportstore.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,10 @@ public:
     virtual bool printOn(ReportStore& store, const std::string& printer,
                          const std::optional<PageRange>& pages, std::ostream& err) = 0;
 };
+
+// What this build of quarrow-book prints with: the system's printers and PDF files where the
+// build has Qt (cli/output), nothing without it.
+std::unique_ptr<BookOutput> makeBookOutput();
 
 // quarrow-book INPUT [--project TEXT] [--control TEXT] [--stk FILE] [--pdf FILE]
 //              [--print PRINTER] [--pages FROM-TO] [--side left|right] [--summary]

@@ -1,7 +1,7 @@
 #include "edit/stationsearch.h"
 
-#include "main/inputdriver.h"
 #include "store/runerror.h"
+#include "store/stationnumber.h"
 
 #include <cmath>
 #include <optional>

@@ -1,11 +1,13 @@
 #include "main/form1.h"
 
 #include "about/frmabout.h"
-#include "main/inputdriver.h"
+#include "desktop/booktext.h"
+#include "desktop/formcontrols.h"
+#include "desktop/reportsaving.h"
+#include "main/input/inputdriver.h"
 #include "main/program.h"
-#include "main/reportsaving.h"
-#include "render/frmprint.h"
-#include "render/frmsystem.h"
+#include "render/windows/frmprint.h"
+#include "render/windows/frmsystem.h"
 #include "store/reportfile.h"
 
 #include <QCloseEvent>

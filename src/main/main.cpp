@@ -1,7 +1,7 @@
+#include "desktop/qtdialogs.h"
 #include "main/form1.h"
 #include "main/program.h"
-#include "main/qtdialogs.h"
-#include "render/printplatform.h"
+#include "render/output/printplatform.h"
 
 #include <QApplication>
 #include <QIcon>

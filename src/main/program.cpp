@@ -1,12 +1,11 @@
 #include "main/program.h"
 
-#include "edit/form2.h"
-#include "edit/frmstation.h"
+#include "edit/windows/form2.h"
+#include "edit/windows/frmstation.h"
 #include "main/form1.h"
-#include "render/form5.h"
-#include "render/form6.h"
-#include "render/frmprint.h"
-#include "store/codepage.h"
+#include "render/windows/form5.h"
+#include "render/windows/form6.h"
+#include "render/windows/frmprint.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,16 +30,6 @@ private:
 
 } // namespace
 
-QString fromBook(std::string_view text)
-{
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
-
-std::string toBook(const QString& text)
-{
-    return windows1252FromUtf8(text.toStdString());
-}
-
 Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource today)
     : m_dialogs(dialogs), m_messenger(std::make_unique<DialogMessenger>(*this)),
       m_printer(platform), m_renderer(m_store, *m_messenger, m_printer, std::move(today))
@@ -49,8 +38,9 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
         QSettings()
             .value(kLastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .toString();
-    // The edit, print and find dialogs are made hidden at start: a book fills their lists
-    // before the user first opens them.
+    // The edit, print and find dialogs are made hidden at start, over the main window: a book
+    // fills their lists before the user first opens them.
+    form1();
     form2();
     form5();
     station();
@@ -81,14 +71,14 @@ Form1& Program::form1()
 Form2& Program::form2()
 {
     if (!m_form2)
-        m_form2 = std::make_unique<Form2>(*this);
+        m_form2 = std::make_unique<Form2>(*this, &form1());
     return *m_form2;
 }
 
 Form5& Program::form5()
 {
     if (!m_form5)
-        m_form5 = std::make_unique<Form5>(*this);
+        m_form5 = std::make_unique<Form5>(*this, &form1());
     return *m_form5;
 }
 
@@ -101,14 +91,14 @@ void Program::unloadForm5()
 Form6& Program::form6()
 {
     if (!m_form6)
-        m_form6 = std::make_unique<Form6>(*this);
+        m_form6 = std::make_unique<Form6>(*this, &form1());
     return *m_form6;
 }
 
 frmStation& Program::station()
 {
     if (!m_station)
-        m_station = std::make_unique<frmStation>(*this);
+        m_station = std::make_unique<frmStation>(*this, &form1());
     return *m_station;
 }
 
@@ -132,6 +122,31 @@ void Program::unloadPrintWindow()
         return;
     m_printWindow->hide();
     m_printWindow.release()->deleteLater();
+}
+
+void Program::redrawPage()
+{
+    printWindow().redraw();
+}
+
+void Program::editStation()
+{
+    form2().mnuEdit_Click();
+}
+
+void Program::goToStation(const std::string& side)
+{
+    station().goToStation(side);
+}
+
+std::optional<PageRange> Program::choosePages()
+{
+    return form5().choosePages();
+}
+
+QString Program::pickPage()
+{
+    return form6().pickPage();
 }
 
 void Program::showNewBook()

@@ -2,9 +2,9 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "desktop.h"
-#include "edit/form2.h"
-#include "edit/frmstation.h"
-#include "render/pageview.h"
+#include "edit/windows/form2.h"
+#include "edit/windows/frmstation.h"
+#include "render/windows/pageview.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "desktop.h"
 
+#include "desktop/qtdialogs.h"
 #include "main/form1.h"
-#include "main/qtdialogs.h"
-#include "render/frmprint.h"
-#include "render/qtbookoutput.h"
+#include "render/output/pdfoutput.h"
+#include "render/windows/frmprint.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "main/dialogs.h"
+#include "desktop/dialogs.h"
 #include "main/form1.h"
 #include "main/program.h"
-#include "render/frmprint.h"
-#include "render/printplatform.h"
+#include "render/output/printplatform.h"
+#include "render/windows/frmprint.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "main/inputdriver.h"
+#include "main/input/inputdriver.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
 #include "desktop.h"
-#include "main/qtdialogs.h"
-#include "render/form6.h"
+#include "desktop/qtdialogs.h"
+#include "render/windows/form6.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -179,7 +179,8 @@ TEST_F(MainWindow, TheFirstFileBrowseOpensWhereTheUserWorks)
     form1().chooseFile(QStringLiteral("none.stk"));
     EXPECT_EQ(dialogs.messages, QStringList({"none.stk\nFile not found.\nPlease verify the "
                                              "correct file name was given."}));
-    EXPECT_EQ(child<QLabel>(form1(), "lblFilename").toolTip().toStdString(), book);
+    EXPECT_EQ(child<QLabel>(form1(), "lblFilename").toolTip(),
+              QDir::toNativeSeparators(QString::fromStdString(book)));
     Program nextRun(dialogs, platform, testDate);
     EXPECT_TRUE(QDir(nextRun.openDialog().folder) ==
                 QDir(QString::fromStdString(nameOf(pathOf(book).parent_path()))));

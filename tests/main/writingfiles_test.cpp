@@ -1,6 +1,6 @@
+#include "cli/output/qtbookoutput.h"
 #include "cli/quarrowbook.h"
 #include "desktop.h"
-#include "render/qtbookoutput.h"
 
 #include <QProgressDialog>
 

@@ -2,10 +2,10 @@
 // printers "PDF" (US Letter, the system's default) and "PDF-A4" write each job to a PDF
 // file in the folder of the scheduler's socket, named by CUPS_SERVER.
 
+#include "cli/output/qtbookoutput.h"
 #include "cli/quarrowbook.h"
 #include "desktop.h"
-#include "render/printplatform.h"
-#include "render/qtbookoutput.h"
+#include "render/output/printplatform.h"
 
 #include <cstdlib>
 #include <regex>

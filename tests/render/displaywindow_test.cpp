@@ -3,9 +3,9 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "desktop.h"
-#include "render/form5.h"
-#include "render/frmsystem.h"
-#include "render/pageview.h"
+#include "render/windows/form5.h"
+#include "render/windows/frmsystem.h"
+#include "render/windows/pageview.h"
 
 #include <QAction>
 #include <QScreen>

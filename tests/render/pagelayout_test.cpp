@@ -1,9 +1,9 @@
 // The page layout as data: every drawing operation of a page, in drawing order, is kept in
 // tests/data/pages, one a line. Regenerate with tests/regenerate.sh after a reviewed change.
 
+#include "recordingsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
-#include "render/recordingsurface.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
 

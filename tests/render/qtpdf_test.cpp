@@ -1,5 +1,5 @@
-#include "render/printplatform.h"
-#include "render/qtbookoutput.h"
+#include "cli/output/qtbookoutput.h"
+#include "render/output/printplatform.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
 

@@ -2,7 +2,7 @@
 // driven with real keys.
 
 #include "desktop.h"
-#include "render/pageview.h"
+#include "render/windows/pageview.h"
 
 #include <QProcess>
 #include <QProgressDialog>

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "desktop/dialogs.h"
+#include "render/bookprinter.h"
+#include "render/output/printerchoice.h"
+#include "render/pepprint.h"
+#include "store/messenger.h"
+#include "store/reportstore.h"
+#include "store/runerror.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace quarrow {
+
+// What the windows of the desktop program share, and how they reach each other: the book,
+// the printer and report font, the page renderer and the dialogs, and the commands one window
+// gives another. The program keeps it (main/); a window knows no other window.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    virtual ReportStore& store() = 0;
+    virtual Dialogs& dialogs() = 0;
+    // Shows the engine's messages in message boxes over the active window.
+    virtual Messenger& messenger() = 0;
+    virtual PrinterChoice& printer() = 0;
+    virtual PepPrint& renderer() = 0;
+
+    // A message box over `parent` (or the active window when null), or over the modal dialog
+    // that takes the input while one is open.
+    virtual void message(const QString& text, QWidget* parent = nullptr) = 0;
+
+    // The display window draws page CurrentPage of the current side anew.
+    virtual void redrawPage() = 0;
+    // "Edit": Edit Station Details, then the editor of the station chosen.
+    virtual void editStation() = 0;
+    // "Go To": finds a station of the undivided book (side "") or of that side's book.
+    virtual void goToStation(const std::string& side) = 0;
+    // "Print Selected Pages": the pages chosen, or nothing when the dialog was cancelled.
+    virtual std::optional<PageRange> choosePages() = 0;
+    // "Select Page Number": the item of the page picked.
+    virtual QString pickPage() = 0;
+    virtual void unloadForm5() = 0;
+    virtual void unloadPrintWindow() = 0;
+
+    // Runs an event handler; a run-time failure inside it is shown as `head`, the failure's
+    // description and `tail`, and ends the handler. Any other exception is shown the same
+    // way: none may cross Qt's event loop.
+    template <typename Handler>
+    void trap(const char* head, const char* tail, Handler&& handler)
+    {
+        try {
+            handler();
+        } catch (const RunError& error) {
+            showFailure(head, error.what(), tail, error.reason());
+        } catch (const std::exception& error) {
+            showFailure(head, error.what(), tail, {});
+        }
+    }
+
+private:
+    void showFailure(const char* head, const char* description, const char* tail,
+                     const std::string& reason);
+};
+
+} // namespace quarrow

@@ -1,0 +1,70 @@
+#include "edit/windows/frmstation.h"
+
+#include "desktop/booktext.h"
+#include "desktop/desktop.h"
+#include "desktop/formcontrols.h"
+#include "edit/stationsearch.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quarrow {
+
+frmStation::frmStation(Desktop& program, QWidget* parent) : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("frmStation"));
+    setWindowTitle(QStringLiteral("Find Station on the Page"));
+    setFixedSize(twips(0, 0, 5295, 1785).size());
+    addLabel(this, "Label1", QStringLiteral("Station :"), twips(120, 600, 855, 255));
+    addLabel(this, "Label2", QStringLiteral("Page #"), twips(1800, 240, 1095, 255));
+    addLabel(this, "Label3", QStringLiteral("Station"), twips(3720, 240, 1095, 255));
+    m_combo1 = addEditableCombo(this, "Combo1", twips(1080, 600, 3975, 315));
+    useFixedPitchFont(m_combo1);
+    QPushButton* find =
+        addButton(this, "Command1", QStringLiteral("Find"), twips(2040, 1200, 1095, 375));
+    connect(find, &QPushButton::clicked, this, &frmStation::Command1_Click);
+    takeBook();
+}
+
+void frmStation::takeBook()
+{
+    QStringList items;
+    for (const std::string& item : m_program.store().PageStationItems)
+        items << fromBook(item);
+    m_combo1->clear();
+    m_combo1->addItems(items);
+}
+
+void frmStation::goToStation(const std::string& side)
+{
+    if (!side.empty())
+        m_program.store().CurrentSide = side;
+    m_combo1->setEditText(m_combo1->itemText(0));
+    // Shown again after a Find, the dialog would keep the focus on Find: typing goes to the
+    // station box.
+    m_combo1->setFocus();
+    exec();
+}
+
+void frmStation::Command1_Click()
+{
+    m_program.trap(" Program Error : ", "", [this] { find(); });
+}
+
+// The page number of a list item is dropped: the station is found wherever it stands.
+void frmStation::find()
+{
+    QString text = m_combo1->currentText().trimmed();
+    qsizetype blank = text.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        fail(errors::kInvalidArgument);
+    ReportStore& store = m_program.store();
+    std::int16_t page = 0;
+    searchBook(store, toBook(text.mid(blank).trimmed()), page, m_program.messenger());
+    store.CurrentPage = page;
+    m_program.redrawPage();
+    hide();
+}
+
+} // namespace quarrow

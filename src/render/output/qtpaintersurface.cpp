@@ -1,0 +1,135 @@
+#include "render/output/qtpaintersurface.h"
+
+#include "store/codepage.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace quarrow {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kColumnsPerInch = 12.0;
+constexpr double kLinesPerInch = 6.0;
+// Rules are as wide as one pixel of a 96-dpi screen, on the window and on paper alike.
+constexpr double kRuleWidthInches = 1.0 / 96.0;
+
+const QString kCourierNew = QStringLiteral("Courier New");
+
+bool isInstalledFont(const QString& family)
+{
+    return family == kCourierNew || (!family.isEmpty() && (QFontDatabase::hasFamily(family) ||
+                                                           drawsWithFixedPitchFont(family)));
+}
+
+} // namespace
+
+bool drawsWithFixedPitchFont(const QString& family)
+{
+    return QFontInfo(QFont(family)).fixedPitch();
+}
+
+QtPainterSurface::QtPainterSurface(QPainter& painter, SurfaceKind kind)
+    : m_painter(painter), m_kind(kind)
+{
+    const QPaintDevice* device = painter.device();
+    double dpiX = device->logicalDpiX();
+    double dpiY = device->logicalDpiY();
+    bool window = kind == SurfaceKind::Window;
+    m_deviceUnitsX = dpiX / (window ? kTwipsPerInch : kColumnsPerInch);
+    m_deviceUnitsY = dpiY / (window ? kTwipsPerInch : kLinesPerInch);
+    m_painter.setPen(QPen(Qt::black, dpiX * kRuleWidthInches));
+    m_painter.setBackground(Qt::white);
+}
+
+void QtPainterSurface::setFontName(const std::string& name)
+{
+    QString family = QString::fromStdString(utf8FromWindows1252(name));
+    if (!isInstalledFont(family))
+        fail(errors::kInvalidPropertyValue);
+    m_font.setFamily(family);
+    m_fontChanged = true;
+}
+
+void QtPainterSurface::setFontSize(double points)
+{
+    if (!(std::isfinite(points) && points > 0.0))
+        fail(errors::kInvalidPropertyValue);
+    m_font.setPointSizeF(points);
+    m_fontChanged = true;
+}
+
+void QtPainterSurface::setBold(bool on)
+{
+    m_font.setBold(on);
+    m_fontChanged = true;
+}
+
+void QtPainterSurface::setItalic(bool on)
+{
+    m_font.setItalic(on);
+    m_fontChanged = true;
+}
+
+void QtPainterSurface::setFontTransparent(bool on)
+{
+    m_painter.setBackgroundMode(on ? Qt::TransparentMode : Qt::OpaqueMode);
+}
+
+void QtPainterSurface::setFillStyle(int style)
+{
+    m_painter.setBrush(style == 0 ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+}
+
+void QtPainterSurface::printText(const std::string& text)
+{
+    if (text.empty())
+        return;
+    startPendingPage();
+    useFont();
+    // QPainter places text on its baseline; the page places it by its top-left corner.
+    QPointF baseline(m_x * m_deviceUnitsX, m_y * m_deviceUnitsY + m_ascent);
+    m_painter.drawText(baseline, QString::fromStdString(utf8FromWindows1252(text)));
+}
+
+void QtPainterSurface::drawLine(double x, double y, double right, double down)
+{
+    startPendingPage();
+    QPointF start(x * m_deviceUnitsX, y * m_deviceUnitsY);
+    QPointF end((x + right) * m_deviceUnitsX, (y + down) * m_deviceUnitsY);
+    m_painter.drawLine(start, end);
+}
+
+void QtPainterSurface::newPage()
+{
+    m_pagePending = m_kind == SurfaceKind::Printer;
+}
+
+void QtPainterSurface::startPendingPage()
+{
+    if (!m_pagePending)
+        return;
+    // Cleared first, so that a device that cannot start a page reports it once and the
+    // drawing goes on where it is.
+    m_pagePending = false;
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(m_painter.device());
+    if (!paged || !paged->newPage())
+        fail(errors::kPrinterError);
+}
+
+void QtPainterSurface::useFont()
+{
+    if (!m_fontChanged)
+        return;
+    m_painter.setFont(m_font);
+    m_ascent = QFontMetricsF(m_painter.font(), m_painter.device()).ascent();
+    m_fontChanged = false;
+}
+
+} // namespace quarrow
