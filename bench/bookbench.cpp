@@ -116,7 +116,7 @@ double drawPageMicroseconds(const std::string& book)
     constexpr int kDraws = 2000;
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kDraws; ++i) {
-        quarrow::RecordingSurface surface(quarrow::SurfaceKind::Printer);
+        quarrow::RecordingSurface surface(quarrow::SurfaceKind::Printer, false);
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);
     }

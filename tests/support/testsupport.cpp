@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
@@ -193,7 +194,7 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
 std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, double left,
                                         double top, std::int32_t page)
 {
-    RecordingSurface recorder(SurfaceKind::Printer);
+    RecordingSurface recorder(SurfaceKind::Printer, true);
     FixedPageMetrics printer(area);
     RecordingMessenger messenger;
     PepPrint renderer(store, messenger, printer, testDate);
@@ -201,12 +202,19 @@ std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, 
     renderer.PrintRDSForm(recorder);
     renderer.ImpPrintRDSForm(recorder, 50);
     std::vector<std::string> texts;
-    for (const RecordedText& t : recorder.texts()) {
-        auto last = t.text.find_last_not_of(' ');
-        if (last == std::string::npos)
-            continue;
-        texts.push_back(placed(left + 6 * t.x, top + 12 * t.y, t.font.bold, t.font.italic,
-                               utf8FromWindows1252(t.text.substr(0, last + 1))));
+    bool bold = false;
+    bool italic = false;
+    std::istringstream lines(recorder.log());
+    for (std::string line; std::getline(lines, line);) {
+        bold = line == "bold on" || (bold && line != "bold off");
+        italic = line == "italic on" || (italic && line != "italic off");
+        double x = 0.0;
+        double y = 0.0;
+        std::string text = line.substr(line.find('|') + 1);
+        text.erase(text.find_last_not_of(" |") + 1);
+        if (std::sscanf(line.c_str(), "text %lf %lf", &x, &y) == 2 && !text.empty())
+            texts.push_back(
+                placed(left + 6 * x, top + 12 * y, bold, italic, utf8FromWindows1252(text)));
     }
     std::sort(texts.begin(), texts.end());
     return texts;

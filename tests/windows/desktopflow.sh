@@ -129,7 +129,7 @@ shoot "$display" wine-display-window.png
 keys Prior Prior
 
 # PrintAll: the whole book, one job, on the system's default printer.
-keys alt+p Return
+keys ctrl+p
 window "Quarrow Print Book" >/dev/null
 keys Return
 for _ in $(seq 100); do [ -s "$print_system/out/PDF.pdf" ] && break; sleep 0.2; done
@@ -139,7 +139,7 @@ headers=$(pdftotext -raw "$print_system/out/PDF.pdf" - | grep -c "Page No: ") ||
 
 # Save Report, offered beside the listing.
 window "Display Report" >/dev/null
-keys alt Right Right Right Right Right Return
+keys ctrl+s
 dialog=$(file_dialog)
 confirm_file_dialog "$dialog"
 for _ in $(seq 50); do [ -s "$folder/sr22.stk" ] && break; sleep 0.2; done

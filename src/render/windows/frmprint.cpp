@@ -89,6 +89,8 @@ void frmPrint::buildMenus()
 
     m_viewForward->setShortcut(QKeySequence(Qt::Key_PageDown));
     m_viewBackward->setShortcut(QKeySequence(Qt::Key_PageUp));
+    m_viewprint->setShortcut(QKeySequence::Print);
+    m_mnuSaveRpt->setShortcut(QKeySequence::Save);
     connect(m_viewForward, &QAction::triggered, this, &frmPrint::viewForward_Click);
     connect(m_viewBackward, &QAction::triggered, this, &frmPrint::viewBackward_Click);
     connect(m_mnuEdit, &QAction::triggered, this, [this] { m_program.editStation(); });
