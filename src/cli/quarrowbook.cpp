@@ -143,8 +143,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 
 // "FROM-TO", 1-based, as 0-based pages of `side`, whose last page is `last`; nothing unless
 // both are page numbers of that book, in order.
-std::optional<PageRange> readPageRange(const std::string& text, std::int32_t last,
-                                       const std::string& side)
+std::optional<PageRange> readPageRange(const std::string& text, std::int32_t last, BookSide side)
 {
     auto dash = text.find('-');
     auto number = [](std::string_view digits) -> std::optional<int> {
@@ -153,14 +152,14 @@ std::optional<PageRange> readPageRange(const std::string& text, std::int32_t las
             return std::nullopt;
         return std::stoi(std::string(digits));
     };
-    auto from = number(std::string_view(text).substr(0, dash));
-    auto to =
-        dash == std::string::npos ? std::nullopt : number(std::string_view(text).substr(dash + 1));
-    if (!from || !to || *from < 1 || *from > *to || *to > last + 1)
+    if (dash == std::string::npos)
+        return std::nullopt;
+    int from = number(std::string_view(text).substr(0, dash)).value_or(0);
+    int to = number(std::string_view(text).substr(dash + 1)).value_or(0);
+    if (from < 1 || from > to || to > last + 1)
         return std::nullopt;
     // Page counts fit a page range: no book has more pages than its array holds.
-    return PageRange{static_cast<std::int16_t>(*from - 1), static_cast<std::int16_t>(*to - 1),
-                     side};
+    return PageRange{static_cast<std::int16_t>(from - 1), static_cast<std::int16_t>(to - 1), side};
 }
 
 // The pages the options choose: the whole book (nothing), one book of a divided roadway, or
@@ -169,7 +168,7 @@ std::optional<PageRange> readPageRange(const std::string& text, std::int32_t las
 bool choosePages(const ReportStore& store, const Options& options, std::optional<PageRange>& pages,
                  std::ostream& err)
 {
-    bool divided = store.RoadwayType == "Divided";
+    bool divided = isDivided(store);
     if (options.side && !divided) {
         err << "The book is undivided: --side chooses a book of a divided roadway.\n";
         return false;
@@ -179,10 +178,11 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
                "counts in.\n";
         return false;
     }
-    std::string side = options.side.value_or("");
-    std::int32_t last = !divided         ? store.LastPage
-                        : side == "left" ? store.LastLeftPage
-                                         : store.LastRightPage;
+    std::string sideText = options.side.value_or("");
+    BookSide side = !divided             ? BookSide::Undivided
+                    : sideText == "left" ? BookSide::Left
+                                         : BookSide::Right;
+    std::int32_t last = lastPageOf(store, side);
     if (!options.pages) {
         if (options.side)
             pages = PageRange{0, static_cast<std::int16_t>(last), side};
@@ -191,8 +191,8 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
     pages = readPageRange(*options.pages, last, side);
     if (!pages) {
         err << "Pages " << *options.pages << " are not in the book"
-            << (divided ? " (" + side + ")" : std::string()) << ", which has pages 1-" << last + 1
-            << ".\n";
+            << (divided ? " (" + sideText + ")" : std::string()) << ", which has pages 1-"
+            << last + 1 << ".\n";
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #include "edit/stationedit.h"
 
-#include "edit/stationsearch.h"
+#include "store/bookpages.h"
 #include "store/textops.h"
 
 namespace quarrow {
@@ -57,7 +57,7 @@ void writeColumns(CellTable<Columns>& cells, int block, EditTable table,
 std::vector<std::string> FillStationEditForm(const ReportStore& store, EditTable table,
                                              std::int32_t page)
 {
-    const BookPage& source = currentPages(store).read(page);
+    const BookPage& source = pagesOf(store, currentSide(store)).read(page);
     int block = store.BlockIndex;
     std::vector<std::string> boxes;
     if (table == EditTable::Stake) {
@@ -108,7 +108,7 @@ std::optional<std::string> refuseEdit(EditTable table, const std::vector<std::st
 
 void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std::string>& boxes)
 {
-    BookPage& page = currentPages(store).write(store.CurrentPage);
+    BookPage& page = pagesOf(store, currentSide(store)).write(store.CurrentPage);
     if (table == EditTable::Stake)
         writeColumns(page.StakeCells, store.BlockIndex, table, boxes);
     else

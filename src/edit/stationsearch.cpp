@@ -1,19 +1,14 @@
 #include "edit/stationsearch.h"
 
+#include "store/bookpages.h"
 #include "store/runerror.h"
 #include "store/stationnumber.h"
 
 #include <cmath>
 #include <optional>
-#include <utility>
 
 namespace quarrow {
 namespace {
-
-bool isDivided(const ReportStore& store)
-{
-    return store.RoadwayType == "Divided";
-}
 
 struct StationPlace
 {
@@ -60,18 +55,6 @@ bool takePlace(ReportStore& store, const std::optional<StationPlace>& place, std
 
 } // namespace
 
-const PageArray& currentPages(const ReportStore& store)
-{
-    if (!isDivided(store))
-        return store.UndividedPages;
-    return store.CurrentSide == "left" ? store.LeftPages : store.RightPages;
-}
-
-PageArray& currentPages(ReportStore& store)
-{
-    return const_cast<PageArray&>(currentPages(std::as_const(store)));
-}
-
 bool SearchStation(ReportStore& store, std::string_view station, std::int16_t& page,
                    Messenger& messenger)
 {
@@ -82,10 +65,9 @@ bool SearchStation(ReportStore& store, std::string_view station, std::int16_t& p
 bool SearchStationDivided(ReportStore& store, std::string_view station, std::int16_t& page,
                           Messenger& messenger)
 {
-    bool left = store.CurrentSide == "left";
-    auto place = trappedSearch(left ? store.LeftPages : store.RightPages,
-                               left ? store.LastLeftPage : store.LastRightPage, station, messenger);
-    if (!place && !left)
+    BookSide side = currentSide(store);
+    auto place = trappedSearch(pagesOf(store, side), lastPageOf(store, side), station, messenger);
+    if (!place && side == BookSide::Right)
         store.BlockIndex = 3;
     return takePlace(store, place, page);
 }
@@ -93,9 +75,9 @@ bool SearchStationDivided(ReportStore& store, std::string_view station, std::int
 bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page,
                 Messenger& messenger)
 {
-    if (store.RoadwayType == "Undivided")
+    if (isUndivided(store))
         return SearchStation(store, station, page, messenger);
-    if (store.RoadwayType == "Divided")
+    if (isDivided(store))
         return SearchStationDivided(store, station, page, messenger);
     return false;
 }

@@ -28,8 +28,4 @@ bool SearchStationDivided(ReportStore& store, std::string_view station, std::int
 bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page,
                 Messenger& messenger);
 
-// The pages of the book shown: the undivided book, or the current side of a divided one.
-const PageArray& currentPages(const ReportStore& store);
-PageArray& currentPages(ReportStore& store);
-
 } // namespace quarrow

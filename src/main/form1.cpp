@@ -8,6 +8,7 @@
 #include "main/program.h"
 #include "render/windows/frmprint.h"
 #include "render/windows/frmsystem.h"
+#include "store/bookpages.h"
 #include "store/reportfile.h"
 
 #include <QCloseEvent>
@@ -244,7 +245,7 @@ bool Form1::openReport()
     if (!read)
         return false;
     store.ReportFileName = store.InputFileName;
-    store.CurrentSide = "left";
+    store.CurrentSide = sideName(BookSide::Left);
     store.CurrentPage = 0;
     frmSystem(m_program, this).exec();
     store.ReportState = 2;
@@ -263,8 +264,8 @@ bool Form1::openListing()
     m_program.showNewBook();
     frmSystem(m_program, this).exec();
     store.ReportState = 2;
-    if (store.RoadwayType == "Divided")
-        store.CurrentSide = "left";
+    if (isDivided(store))
+        store.CurrentSide = sideName(BookSide::Left);
     return true;
 }
 

@@ -1,66 +1,62 @@
 #pragma once
 
 #include "render/drawingsurface.h"
-#include "render/pepprint.h"
+#include "render/pagerenderer.h"
+#include "store/bookpages.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
 
 namespace quarrow {
 
 // Pages `from` to `to` (0-based) of the undivided book, or of the book of a divided roadway
-// that `side` names ("left" or "right").
+// that `side` names; a divided book has no undivided pages to print.
 struct PageRange
 {
     std::int16_t from = 0;
     std::int16_t to = 0;
-    std::string side;
+    BookSide side = BookSide::Undivided;
 };
 
 // Told after each page printed how many pages of the job are printed and how many it has;
 // returning false stops the job there.
 using PrintProgress = std::function<bool(std::int64_t printed, std::int64_t total)>;
 
-// The printing loops, shared by the desktop program's print commands and the PDF output:
-// each page is drawn by the renderer as on the screen and followed by a new page. Ending
+// The pages a job prints, in order: the range, or, when there is none, the undivided book or
+// the left book and then the right book. Nothing checks the range against the book: pages
+// beyond it print whatever they hold.
+std::vector<PageRef> pagesToPrint(const ReportStore& store, const std::optional<PageRange>& pages);
+
+// The printing loop, shared by the desktop program's print commands and the PDF output: each
+// page is drawn by the renderer as on the screen, laid out for the printer, and followed by a
+// new page. The book is only read: the print commands move the page shown themselves. Ending
 // the document (and any message about it) is the caller's.
 //
 // A failing step shows "Program Error : " + description + " occured in viewPrint_click"
-// and printing goes on with the next step. Printing leaves `CurrentPage` (and
-// `CurrentSide` in a divided book) at the last page printed. Each loop returns false when
-// the progress stopped it.
+// and printing goes on with the next step.
 class BookPrinter
 {
 public:
-    BookPrinter(ReportStore& store, PepPrint& renderer, Messenger& messenger,
-                PrintProgress progress = {});
+    // Pages are laid out with `metrics`, a printer's.
+    BookPrinter(const ReportStore& store, PageRenderer& renderer, PageMetrics metrics,
+                Messenger& messenger, PrintProgress progress = {});
 
-    // The range, or, when there is none, the undivided book or the left book and then the
-    // right book. A range's side is "left" or "right" in a divided book; any other side, or a
-    // roadway type that is neither, prints nothing. Nothing checks the range against the
-    // book: pages beyond it print whatever they hold.
+    // Prints the pages; false when the progress stopped the job.
     bool print(DrawingSurface& printer, const std::optional<PageRange>& pages);
 
 private:
-    // Draws page `CurrentPage` of the current side and starts a new page.
-    void printOnePage(DrawingSurface& printer);
-    bool printAll(DrawingSurface& printer);
-    bool printPages(DrawingSurface& printer, std::int16_t from, std::int16_t to,
-                    const std::string& side);
-    bool printRange(DrawingSurface& printer, std::int32_t from, std::int32_t to);
+    void printOnePage(DrawingSurface& printer, PageRef page);
     template <typename Step>
     void reportFailure(Step&& step);
 
-    ReportStore& m_store;
-    PepPrint& m_renderer;
+    const ReportStore& m_store;
+    PageRenderer& m_renderer;
+    PageMetrics m_metrics;
     Messenger& m_messenger;
     PrintProgress m_progress;
-    std::int64_t m_printed = 0;
-    std::int64_t m_total = 0;
 };
 
 } // namespace quarrow

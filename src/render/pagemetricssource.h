@@ -17,7 +17,7 @@ class PageMetricsSource
 {
 public:
     virtual ~PageMetricsSource() = default;
-    // Nothing when no printer can be queried (none installed). May fail with a RunError.
+    // Nothing when no printer can be queried (none installed).
     virtual std::optional<PrintableArea> printableArea() const = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "store/reportfile.h"
 
+#include "store/bookpages.h"
 #include "store/runerror.h"
 #include "store/textfile.h"
 #include "store/textops.h"
@@ -298,9 +299,9 @@ bool WriteItTothePageDivided(const ReportStore& store, Messenger& messenger)
 
 bool writeReport(const ReportStore& store, Messenger& messenger)
 {
-    if (store.RoadwayType == "Undivided")
+    if (isUndivided(store))
         return WriteItTothePage(store, messenger);
-    if (store.RoadwayType == "Divided")
+    if (isDivided(store))
         return WriteItTothePageDivided(store, messenger);
     return false;
 }

@@ -30,7 +30,7 @@ QPageLayout referencePageLayout()
                        QPageLayout::Inch);
 }
 
-bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
+bool printBookToPdf(const ReportStore& store, const std::string& path, Messenger& messenger,
                     const DateSource& today, const std::optional<PageRange>& pages,
                     const PrintProgress& progress)
 {
@@ -45,9 +45,10 @@ bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& mess
         return reportFailure(messenger, path, QStringLiteral("the PDF could not be started"));
 
     QtPainterSurface surface(painter, SurfaceKind::Printer);
-    QtPrinterMetrics metrics(&writer);
-    PepPrint renderer(store, messenger, metrics, today);
-    bool complete = BookPrinter(store, renderer, messenger, progress).print(surface, pages);
+    PageRenderer renderer(store, messenger, today);
+    PageMetrics metrics{QtPrinterMetrics(&writer).printableArea().value_or(kReferencePage)};
+    bool complete =
+        BookPrinter(store, renderer, metrics, messenger, progress).print(surface, pages);
     painter.end();
     if (!complete) {
         file.cancelWriting();

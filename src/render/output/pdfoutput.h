@@ -1,7 +1,7 @@
 #pragma once
 
 #include "render/bookprinter.h"
-#include "render/pepprint.h"
+#include "render/pagerenderer.h"
 #include "store/messenger.h"
 
 #include <QPageLayout>
@@ -19,10 +19,9 @@ QPageLayout referencePageLayout();
 // page renderer, exactly as the printer prints it: one PDF page per book page. A file
 // already at `path` is replaced only once the new one is complete. Returns false, after
 // telling the messenger, when the file could not be written; the renderer's own messages go
-// to the messenger too. Printing leaves CurrentPage (and CurrentSide) at the last page
-// printed. A job that `progress` stops writes nothing and says nothing, and also returns
-// false. Needs a Qt GUI application.
-bool printBookToPdf(ReportStore& store, const std::string& path, Messenger& messenger,
+// to the messenger too; the book is only read. A job that `progress` stops writes nothing
+// and says nothing, and also returns false. Needs a Qt GUI application.
+bool printBookToPdf(const ReportStore& store, const std::string& path, Messenger& messenger,
                     const DateSource& today, const std::optional<PageRange>& pages = {},
                     const PrintProgress& progress = {});
 

@@ -2,8 +2,9 @@
 
 #include "render/pagemetricssource.h"
 
-#include <memory>
 #include <QString>
+
+#include <memory>
 
 class QPrinter;
 

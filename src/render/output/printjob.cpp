@@ -11,14 +11,15 @@ namespace quarrow {
 namespace {
 
 // Draws the job; false, with the job killed, when `progress` stopped it.
-bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
+bool drawJob(QPrinter& printer, const ReportStore& store, PepPrint& renderer, Messenger& messenger,
              const std::optional<PageRange>& pages, const PrintProgress& progress)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         fail(errors::kPrinterError);
     QtPainterSurface surface(painter, SurfaceKind::Printer);
-    if (!BookPrinter(store, renderer, messenger, progress).print(surface, pages)) {
+    BookPrinter job(store, renderer.renderer(), renderer.printerMetrics(), messenger, progress);
+    if (!job.print(surface, pages)) {
         printsystem::abortDocument(printer);
         painter.end();
         // What a printer printing into a file (a spool file) drew of the job goes too.
@@ -33,8 +34,9 @@ bool drawJob(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenge
 
 } // namespace
 
-bool printOnPrinter(QPrinter& printer, ReportStore& store, PepPrint& renderer, Messenger& messenger,
-                    const std::optional<PageRange>& pages, const PrintProgress& progress)
+bool printOnPrinter(QPrinter& printer, const ReportStore& store, PepPrint& renderer,
+                    Messenger& messenger, const std::optional<PageRange>& pages,
+                    const PrintProgress& progress)
 {
     return printsystem::run(
         printer, [&] { return drawJob(printer, store, renderer, messenger, pages, progress); });

@@ -95,10 +95,20 @@ void Form5::Combo2_Click()
 void Form5::showPageCount(bool rightSide)
 {
     const ReportStore& store = m_program.store();
-    std::int32_t last = store.RoadwayType != "Divided" ? store.LastPage
-                        : rightSide                    ? store.LastRightPage
-                                                       : store.LastLeftPage;
+    std::int32_t last = lastPageOf(store, !isDivided(store) ? BookSide::Undivided
+                                          : rightSide       ? BookSide::Right
+                                                            : BookSide::Left);
     m_label6->setText(QString::number(last + 1));
+}
+
+// The book of a divided roadway the side box names; any other text names none, and prints
+// nothing.
+BookSide Form5::chosenSide() const
+{
+    QString side = m_combo2->currentText();
+    return side == QLatin1String("left")    ? BookSide::Left
+           : side == QLatin1String("right") ? BookSide::Right
+                                            : BookSide::Undivided;
 }
 
 std::int32_t Form5::pageCount() const
@@ -109,7 +119,7 @@ std::int32_t Form5::pageCount() const
 std::optional<PageRange> Form5::choosePages()
 {
     if (exec() == QDialog::Accepted)
-        return PageRange{m_PrintFromPage, m_PrintToPage, toBook(m_combo2->currentText())};
+        return PageRange{m_PrintFromPage, m_PrintToPage, chosenSide()};
     m_PrintFromPage = 0;
     m_PrintToPage = 0;
     m_program.unloadForm5();

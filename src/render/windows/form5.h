@@ -42,6 +42,7 @@ private:
     void Combo2_Click();
     void showPageCount(bool rightSide);
     std::int32_t pageCount() const;
+    BookSide chosenSide() const;
     std::optional<std::int16_t> pageNumber(QLineEdit* box) const;
     void pickPage(QLineEdit* box);
 

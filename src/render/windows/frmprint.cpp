@@ -143,8 +143,8 @@ void frmPrint::fitToScreen()
 void frmPrint::showSearchMenus()
 {
     const ReportStore& store = m_program.store();
-    if (store.RoadwayType == "Undivided" || store.RoadwayType == "Divided") {
-        bool divided = store.RoadwayType == "Divided";
+    if (isUndivided(store) || isDivided(store)) {
+        bool divided = isDivided(store);
         m_mnuGoToStation->setVisible(!divided);
         m_mnuStationLeft->setVisible(divided);
         m_mnuStationRight->setVisible(divided);
@@ -209,17 +209,12 @@ void frmPrint::viewForward_Click()
 void frmPrint::moveForward()
 {
     ReportStore& store = m_program.store();
-    bool divided = store.RoadwayType == "Divided";
-    if ((store.RoadwayType == "Undivided" && store.CurrentPage == store.LastPage) ||
-        (divided && store.CurrentSide == "right" && store.CurrentPage == store.LastRightPage)) {
+    auto next = nextPage(store, currentPage(store));
+    if (!next) {
         m_program.message(QStringLiteral(" Last Page can't move forward"), this);
         return;
     }
-    ++store.CurrentPage;
-    if (divided && store.CurrentSide == "left" && store.CurrentPage > store.LastLeftPage) {
-        store.CurrentSide = "right";
-        store.CurrentPage = 0;
-    }
+    showPage(store, *next);
     redraw();
 }
 
@@ -232,17 +227,12 @@ void frmPrint::viewBackward_Click()
 void frmPrint::moveBackward()
 {
     ReportStore& store = m_program.store();
-    bool divided = store.RoadwayType == "Divided";
-    if ((store.RoadwayType == "Undivided" && store.CurrentPage == 0) ||
-        (divided && store.CurrentSide == "left" && store.CurrentPage == 0)) {
+    auto previous = previousPage(store, currentPage(store));
+    if (!previous) {
         m_program.message(QStringLiteral(" First Page can't move backward"), this);
         return;
     }
-    --store.CurrentPage;
-    if (divided && store.CurrentSide == "right" && store.CurrentPage == -1) {
-        store.CurrentSide = "left";
-        store.CurrentPage = store.LastLeftPage;
-    }
+    showPage(store, *previous);
     redraw();
 }
 
@@ -258,26 +248,33 @@ void frmPrint::PrnSelPages_Click()
 }
 
 // Prints as one job on the current printer; with no printer installed, into a PDF file. A
-// job cancelled from its progress dialog is killed and says nothing more. The message names
-// the printer the job went to, whichever the font and printer dialog left current.
+// job cancelled from its progress dialog is killed and says nothing more. A job printed
+// leaves the last page it printed as the page shown, though the window is not drawn anew;
+// its message names the printer the job went to, whichever the font and printer dialog left
+// current.
 void frmPrint::printPages(const std::optional<PageRange>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
         QPrinter* printer = m_program.printer().printer();
+        QString device = m_program.printer().deviceName();
         if (!printer) {
-            if (auto pdf = printIntoPdf(pages))
-                m_program.message(QStringLiteral("Pages have been sent to ") + *pdf +
-                                      QStringLiteral(" printer."),
-                                  this);
+            auto pdf = printIntoPdf(pages);
+            if (!pdf)
+                return;
+            device = *pdf;
+        } else if (!runPrintJob([&](const PrintProgress& progress) {
+                       return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
+                                             m_program.messenger(), pages, progress);
+                   })) {
             return;
         }
-        if (!runPrintJob([&](const PrintProgress& progress) {
-                return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
-                                      m_program.messenger(), pages, progress);
-            }))
-            return;
-        m_program.message(QStringLiteral("Pages have been sent to ") +
-                              m_program.printer().deviceName() + QStringLiteral(" printer."),
+        ReportStore& store = m_program.store();
+        if (auto job = pagesToPrint(store, pages); !job.empty()) {
+            showPage(store, job.back());
+            store.PageIndex = job.back().index;
+        }
+        m_program.message(QStringLiteral("Pages have been sent to ") + device +
+                              QStringLiteral(" printer."),
                           this);
     });
 }
@@ -322,11 +319,7 @@ std::optional<QString> frmPrint::printIntoPdf(const std::optional<PageRange>& pa
 void frmPrint::savePdf_Click()
 {
     m_program.trap("Program Error : ", " occured in savePdf", [this] {
-        ReportStore& store = m_program.store();
-        auto page = std::pair(store.CurrentPage, store.CurrentSide);
-        auto pdf = printIntoPdf(std::nullopt);
-        std::tie(store.CurrentPage, store.CurrentSide) = page;
-        if (pdf)
+        if (auto pdf = printIntoPdf(std::nullopt))
             m_program.message(
                 QStringLiteral("The book has been saved as ") + *pdf + QStringLiteral("."), this);
     });
