@@ -1,5 +1,7 @@
 #include "desktop/formcontrols.h"
 
+#include "render/units.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -31,7 +33,7 @@ protected:
 
 QRect twips(int left, int top, int width, int height)
 {
-    constexpr int kTwipsPerPixel = 15;
+    using units::kTwipsPerPixel;
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
                  height / kTwipsPerPixel);
 }

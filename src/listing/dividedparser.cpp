@@ -149,9 +149,9 @@ private:
         bool aSpecial = isMessageLine(r.a);
         bool bSpecial = isMessageLine(r.b);
         if (aSpecial)
-            r.a[6].clear();
+            r.a[field::kTypeCode].clear();
         if (bSpecial)
-            r.b[6].clear();
+            r.b[field::kTypeCode].clear();
         if (!aSpecial && !bSpecial) {
             writeStationColumn(page, r, Shown::Both);
         } else if (!aSpecial) {
@@ -191,8 +191,8 @@ private:
     {
         const FieldArray& regular = shown == Shown::OnlyB ? r.b : r.a;
         writeStationCell(page);
-        putStation(page, 1, page.ProfileName + " = " + fmt(regular[0]));
-        putStation(page, 2, kSixBlanks + "@ " + fmt(regular[17]));
+        putStation(page, 1, page.ProfileName + " = " + fmt(regular[field::kProfileValue]));
+        putStation(page, 2, kSixBlanks + "@ " + fmt(regular[field::kRoadwayOffset]));
         switch (shown) {
         case Shown::Both: {
             const std::string& noLeftDitch = r.right ? kFiveBlanks : kSixBlanks;
@@ -220,16 +220,18 @@ private:
     {
         switch (line) {
         case 3:
-            return fmt(a[2]);
+            return fmt(a[field::kElevation]);
         case 4:
             return "@" + fmt(field17(a) - fieldThreeOrZero(a));
         case 5:
-            return isAbsent(a, 4) ? noDitch : fmt(fieldNumber(a, 2) - fieldNumber(a, 4));
+            return isAbsent(a, field::kDitchDepth) ? noDitch : fmt(ditch(a));
         default:
-            if (isAbsent(a, 4))
+            if (isAbsent(a, field::kDitchDepth))
                 return " " + kFiveBlanks;
-            return "@" + (isAbsent(a, 5) ? std::string(" ")
-                                         : fmt(field17(a) - fieldNumber(a, 3) - fieldNumber(a, 5)));
+            return "@" + (isAbsent(a, field::kDitchOffset)
+                              ? std::string(" ")
+                              : fmt(field17(a) - fieldNumber(a, field::kOffset) -
+                                    fieldNumber(a, field::kDitchOffset)));
         }
     }
 
@@ -237,17 +239,18 @@ private:
     {
         switch (line) {
         case 3:
-            return fmt(b[2]);
+            return fmt(b[field::kElevation]);
         case 4:
             return " @" + fmt(field17(b) + fieldThreeOrZero(b));
         case 5:
-            return isAbsent(b, 4) ? kSixBlanks : fmt(fieldNumber(b, 2) - fieldNumber(b, 4));
+            return isAbsent(b, field::kDitchDepth) ? kSixBlanks : fmt(ditch(b));
         default:
-            if (isAbsent(b, 4))
+            if (isAbsent(b, field::kDitchDepth))
                 return " " + kFourBlanks;
-            return "  @" + (isAbsent(b, 5)
+            return "  @" + (isAbsent(b, field::kDitchOffset)
                                 ? std::string(" ")
-                                : fmt(field17(b) + fieldNumber(b, 3) + fieldNumber(b, 5)));
+                                : fmt(field17(b) + fieldNumber(b, field::kOffset) +
+                                      fieldNumber(b, field::kDitchOffset)));
         }
     }
 
@@ -255,8 +258,9 @@ private:
     {
         const FieldArray& x = column == kLeftStakeColumn ? r.a : r.b;
         NoteHeaders headers = noteHeaders(r.right, bothSpecial, column);
-        writeMessage(page, m_block, column, x[0] == "Error" ? headers.error : headers.note, x[1],
-                     false);
+        writeMessage(page, m_block, column,
+                     x[field::kMessageWord] == "Error" ? headers.error : headers.note,
+                     x[field::kMessageText], false);
     }
 
     StakeRules stakeRules(const Roadway& r, bool lineB) const
@@ -269,7 +273,7 @@ private:
     // A value that is not numeric (a note's text) leaves the cell as it was.
     void writeCentreLine(BookPage& page, const FieldArray& x)
     {
-        if (auto value = readNumber(x[1])) {
+        if (auto value = readNumber(x[field::kCentreLine])) {
             std::string text = *value < 0   ? "C " + fmt(*value)
                                : *value > 0 ? "F " + fmt(*value)
                                             : "";
@@ -283,7 +287,7 @@ private:
     void composeMedian(BookPage& page, const Roadway& r)
     {
         const FieldArray& m = r.right ? r.a : r.b;
-        if (trimBlanks(m[6]) != "M")
+        if (trimBlanks(m[field::kTypeCode]) != "M")
             return;
         int column = r.right ? kLeftStakeColumn : kRightStakeColumn;
         OffsetSense sense = r.right ? OffsetSense::LeftOfField17 : OffsetSense::RightOfField17;
@@ -292,25 +296,27 @@ private:
         };
         auto number = [&](int index) { return fieldNumber(m, index); };
         auto off = [&](double sum) { return fmt(offsetOf(sum, m, sense)); };
-        const std::string& code = m[16];
+        const std::string& code = m[field::kMedianKind];
         if (code == "SSTOGRD" || code == "BBSTOGRD") {
-            put(0, (r.right ? "MED F " : "MED F  ") + fmt(m[13]));
-            put(1, (r.right ? "@ " : "@  ") + off(number(3) + number(14) + fieldFiveOrZero(m)));
-            put(2, "FS = " + Format(std::string_view(m[15]), s.NumberFormat2));
-            put(3, isAbsent(m, 4) ? "TO SHLD PT" : "TO HP");
+            put(0, (r.right ? "MED F " : "MED F  ") + fmt(m[field::kFill]));
+            put(1, (r.right ? "@ " : "@  ") + off(number(field::kOffset) +
+                                                  number(field::kFillOffset) + fieldFiveOrZero(m)));
+            put(2, "FS = " + Format(std::string_view(m[field::kFillSlope]), s.NumberFormat2));
+            put(3, isAbsent(m, field::kDitchDepth) ? "TO SHLD PT" : "TO HP");
         } else if (code == "SSTOV" || code == "BBSTOV") {
             double five = code == "BBSTOV" ? fieldFiveOrZero(m) : 0.0;
             put(0, "MEDIAN");
-            put(1, "TO ELEV " + fmt(m[9]));
-            put(2, "V-DITCH @" + off(number(3) + number(8) + five));
+            put(1, "TO ELEV " + fmt(m[field::kCutElevation]));
+            put(2, "V-DITCH @" + off(number(field::kOffset) + number(field::kCutOffset) + five));
             put(3, "");
         } else if (code == "SSTOFBD" || code == "BBSTOFBD") {
             double five = code == "BBSTOFBD" ? fieldFiveOrZero(m) : 0.0;
+            double offset = number(field::kOffset) + number(field::kCutOffset);
             put(0, "MEDIAN");
-            put(1, "TO ELEV " + fmt(m[9]));
-            put(2, fmt(m[12]) + " FBD");
-            put(3, off(number(3) + number(8) + five) + " TO " +
-                       off(number(3) + number(8) + number(12) + five));
+            put(1, "TO ELEV " + fmt(m[field::kCutElevation]));
+            put(2, fmt(m[field::kFoundationDepth]) + " FBD");
+            put(3,
+                off(offset + five) + " TO " + off(offset + number(field::kFoundationDepth) + five));
         } else {
             return;
         }
@@ -334,11 +340,15 @@ private:
         }
     }
 
-    static double field17(const FieldArray& x) { return fieldNumber(x, 17); }
+    static double field17(const FieldArray& x) { return fieldNumber(x, field::kRoadwayOffset); }
     static double fieldThreeOrZero(const FieldArray& x)
     {
-        double three = fieldNumber(x, 3);
+        double three = fieldNumber(x, field::kOffset);
         return three > 990 ? 0.0 : three;
+    }
+    static double ditch(const FieldArray& x)
+    {
+        return fieldNumber(x, field::kElevation) - fieldNumber(x, field::kDitchDepth);
     }
 };
 

@@ -31,6 +31,29 @@ struct StationPart
 };
 StationPart splitStation(std::string_view line);
 
+// The fields of a station line that the parsers read, by their use.
+namespace field {
+inline constexpr int kMessageWord = 0; // "Error" or "Note" on a message line
+inline constexpr int kMessageText = 1;
+inline constexpr int kProfileValue = 0;     // after the profile name and " = "
+inline constexpr int kCentreLine = 1;       // C.L.: negative a cut, positive a fill
+inline constexpr int kElevation = 2;        // the shoulder; less field 4, the ditch
+inline constexpr int kOffset = 3;           // after "@"; the first addend of the offsets
+inline constexpr int kDitchDepth = 4;       // taken from field 2; above 990, no ditch
+inline constexpr int kDitchOffset = 5;      // added to field 3
+inline constexpr int kTypeCode = 6;         // "F", "C", "CNBS", or on a median side "M"
+inline constexpr int kCutOffset = 8;        // an addend of a cut's offsets
+inline constexpr int kCutElevation = 9;     // after "TO ELEV "
+inline constexpr int kBackSlope = 10;       // after "BS = "
+inline constexpr int kCutRise = 11;         // over field 10, the cut ratio
+inline constexpr int kFoundationDepth = 12; // before " FBD"
+inline constexpr int kFill = 13;            // after "F  "
+inline constexpr int kFillOffset = 14;      // an addend of a fill's offset
+inline constexpr int kFillSlope = 15;       // after "FS = "
+inline constexpr int kMedianKind = 16;      // a divided listing's median code
+inline constexpr int kRoadwayOffset = 17;   // a divided listing's offset of the roadway line
+} // namespace field
+
 // Splits the text after the station into fields 0..19, emptying all 20 first. Field 0 keeps
 // its blanks, later fields lose their leading blanks, the last field is trimmed.
 // More than 20 fields fail with "Subscript out of range".

@@ -1,5 +1,7 @@
 #include "render/pagerenderer.h"
 
+#include "render/units.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -11,8 +13,6 @@ namespace quarrow {
 namespace {
 
 constexpr const char* kFallbackFont = "Courier New";
-constexpr double kTwipsPerColumn = 120.0;
-constexpr double kTwipsPerLine = 240.0;
 constexpr double kFontPoints = 10.0;
 
 // A rule from (W - a, H - b), `right` columns long or `down` lines long.
@@ -88,8 +88,9 @@ class PageGrid
 public:
     PageGrid(const PageMetrics& metrics, SurfaceKind kind)
         : m_width(metrics.area.widthChars), m_height(metrics.area.heightLines),
-          m_columnUnit(kind == SurfaceKind::Window ? kTwipsPerColumn * metrics.drawScale : 1.0),
-          m_lineUnit(kind == SurfaceKind::Window ? kTwipsPerLine * metrics.drawScale : 1.0),
+          m_columnUnit(kind == SurfaceKind::Window ? units::kTwipsPerColumn * metrics.drawScale
+                                                   : 1.0),
+          m_lineUnit(kind == SurfaceKind::Window ? units::kTwipsPerLine * metrics.drawScale : 1.0),
           m_fontSize(kind == SurfaceKind::Window ? kFontPoints * metrics.drawScale : kFontPoints)
     {}
 

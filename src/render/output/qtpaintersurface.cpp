@@ -1,5 +1,6 @@
 #include "render/output/qtpaintersurface.h"
 
+#include "render/units.h"
 #include "store/codepage.h"
 
 #include <QFontDatabase>
@@ -14,9 +15,6 @@
 namespace quarrow {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kColumnsPerInch = 12.0;
-constexpr double kLinesPerInch = 6.0;
 // Rules are as wide as one pixel of a 96-dpi screen, on the window and on paper alike.
 constexpr double kRuleWidthInches = 1.0 / 96.0;
 
@@ -42,8 +40,8 @@ QtPainterSurface::QtPainterSurface(QPainter& painter, SurfaceKind kind)
     double dpiX = device->logicalDpiX();
     double dpiY = device->logicalDpiY();
     bool window = kind == SurfaceKind::Window;
-    m_deviceUnitsX = dpiX / (window ? kTwipsPerInch : kColumnsPerInch);
-    m_deviceUnitsY = dpiY / (window ? kTwipsPerInch : kLinesPerInch);
+    m_deviceUnitsX = dpiX / (window ? units::kTwipsPerInch : units::kColumnsPerInch);
+    m_deviceUnitsY = dpiY / (window ? units::kTwipsPerInch : units::kLinesPerInch);
     m_painter.setPen(QPen(Qt::black, dpiX * kRuleWidthInches));
     m_painter.setBackground(Qt::white);
 }

@@ -1,17 +1,12 @@
 #include "render/output/qtprintermetrics.h"
 
+#include "render/units.h"
+
 #include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPrinter>
 
 namespace quarrow {
-namespace {
-
-constexpr double kColumnsPerInch = 12.0;
-constexpr double kLinesPerInch = 6.0;
-
-} // namespace
-
 std::optional<PrintableArea> QtPrinterMetrics::printableArea() const
 {
     if (!m_printer)
@@ -19,7 +14,8 @@ std::optional<PrintableArea> QtPrinterMetrics::printableArea() const
     if (auto* printer = dynamic_cast<const QPrinter*>(m_printer); printer && !printer->isValid())
         return std::nullopt;
     QRectF area = m_printer->pageLayout().paintRect(QPageLayout::Inch);
-    return PrintableArea{area.width() * kColumnsPerInch, area.height() * kLinesPerInch};
+    return PrintableArea{area.width() * units::kColumnsPerInch,
+                         area.height() * units::kLinesPerInch};
 }
 
 } // namespace quarrow

@@ -6,6 +6,7 @@
 #include "render/output/pdfoutput.h"
 #include "render/output/printjob.h"
 #include "render/output/qtpaintersurface.h"
+#include "render/units.h"
 #include "render/windows/pageview.h"
 #include "store/reportfile.h"
 
@@ -22,7 +23,7 @@
 namespace quarrow {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using units::kTwipsPerPixel;
 
 QAction* addItem(QWidget* menu, const char* name, const QString& caption)
 {
@@ -120,8 +121,8 @@ void frmPrint::Form_Load()
 void frmPrint::fitToScreen()
 {
     const ReportStore& store = m_program.store();
-    QSizeF page(store.PrintWidthChars * 120 / kTwipsPerPixel,
-                store.PrintHeightLines * 240 / kTwipsPerPixel);
+    QSizeF page(store.PrintWidthChars * units::kTwipsPerColumn / kTwipsPerPixel,
+                store.PrintHeightLines * units::kTwipsPerLine / kTwipsPerPixel);
     // Until the window is shown its frame is not known: a title bar and borders are allowed
     // for, more than most window managers draw.
     QSize frame = frameGeometry().size() - size();

@@ -1,17 +1,12 @@
 #include "render/windows/pageview.h"
 
+#include "render/units.h"
+
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
 
 namespace quarrow {
-namespace {
-
-// 96 pixels to the inch: 15 twips to a pixel.
-constexpr int kDotsPerMeter = 3780;
-
-} // namespace
-
 PageView::PageView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PageView"));
@@ -27,8 +22,8 @@ QImage& PageView::clear()
     if (m_image.size() != size || m_image.devicePixelRatio() != ratio) {
         m_image = QImage(size, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(ratio);
-        m_image.setDotsPerMeterX(kDotsPerMeter);
-        m_image.setDotsPerMeterY(kDotsPerMeter);
+        m_image.setDotsPerMeterX(units::kPixelsPerMeter);
+        m_image.setDotsPerMeterY(units::kPixelsPerMeter);
     }
     m_image.fill(Qt::white);
     update();
