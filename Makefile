@@ -25,7 +25,7 @@ deps:
 	./scripts/install-deps.sh
 
 build:
-	cmake -S . -B "$(BUILD_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --preset linux -B "$(BUILD_DIR)" $(CMAKE_FLAGS)
 	cmake --build "$(BUILD_DIR)" -j $(JOBS)
 
 # The main job: open the desktop program. Without a display, turn the bundled sample listing
@@ -48,8 +48,7 @@ test-fast: build
 	env -u QUARROW_REGENERATE ctest --test-dir "$(BUILD_DIR)" --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B "$(SANITIZE_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARROW_SANITIZE=ON \
-		-DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --preset sanitize -B "$(SANITIZE_DIR)" $(CMAKE_FLAGS)
 	cmake --build "$(SANITIZE_DIR)" -j $(JOBS)
 	env -u QUARROW_REGENERATE ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir "$(SANITIZE_DIR)" --output-on-failure -j $(JOBS)
@@ -67,10 +66,9 @@ package-windows:
 # PACKAGE_DIR. What it needs beyond the build: scripts/install-deps.sh --package.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package:
-	cmake -S . -B "$(PACKAGE_DIR)" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	cmake --preset package -B "$(PACKAGE_DIR)" \
 		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
-		-DQUARROW_BUILD_TESTS=OFF -DQUARROW_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build "$(PACKAGE_DIR)" -j $(JOBS)
 	cd "$(PACKAGE_DIR)" && cpack
 

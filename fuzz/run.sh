@@ -20,9 +20,7 @@ fi
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 cxx=${FUZZ_CXX:-clang++-14}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER="$cxx" -DQUARROW_FUZZ=ON -DQUARROW_BUILD_TESTS=OFF \
-    -DQUARROW_BUILD_BENCH=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
+cmake --preset fuzz -B "$build" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
 cmake --build "$build" --target "${targets[@]}"
 
 # The seeds each target starts from besides its own committed ones.

@@ -15,7 +15,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libcups2-dev
     fonts-liberation poppler-utils xvfb xauth openbox xdotool x11-utils

@@ -11,7 +11,5 @@ jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 ./scripts/install-deps.sh --windows
 qt=$(./scripts/build-qt-mingw.sh)
 echo "Qt for MinGW-w64: $qt"
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DQUARROW_QT_PREFIX="$qt" \
-    -DQUARROW_BUILD_BENCH=OFF
+cmake --preset mingw-qt -B "$build_dir" -DQUARROW_QT_PREFIX="$qt"
 cmake --build "$build_dir" -j "$jobs"

@@ -65,9 +65,7 @@ shown=$(DISPLAY=":$(cat "$decoy/display")" xdotool search --onlyvisible --name .
 [ -z "$shown" ] || { echo "The tests showed windows on the display they were run from." >&2; exit 1; }
 
 # quarrow-book.exe built alone, without Qt, starts from its build folder.
-cmake -S . -B "$build_dir/without-qt" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
-    -DQUARROW_BUILD_TESTS=OFF -DQUARROW_BUILD_BENCH=OFF >/dev/null
+cmake --preset mingw-wine -B "$build_dir/without-qt" -DQUARROW_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build_dir/without-qt" --target quarrow-book -j "$jobs" >/dev/null
 cmake/wine-run.sh "$WINEPREFIX" "$wine" "$build_dir/without-qt/bin/quarrow-book.exe" --version ||
     { echo "quarrow-book.exe built without Qt does not start" >&2; exit 1; }

@@ -3,6 +3,7 @@
 #include "render/units.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,16 @@ QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     return combo;
+}
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace quarrow

@@ -33,6 +33,16 @@ QLineEdit* addLineEdit(QWidget* parent, const char* name, QRect place);
 // their headings.
 void useFixedPitchFont(QComboBox* combo);
 
+// The hourglass over the program's windows while it lives, however the work it covers ends.
+class WaitCursor
+{
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 // A combo box whose text can also be typed; typing adds no item.
 QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,
                             const QStringList& items = {});

@@ -256,10 +256,7 @@ bool Form1::openListing()
 {
     ReportStore& store = m_program.store();
     store.CurrentPage = 0;
-    setCursor(Qt::WaitCursor);
-    std::int16_t rejected = GpkQuarrow(store, m_program.messenger());
-    unsetCursor();
-    if (rejected == 1)
+    if (WaitCursor building; GpkQuarrow(store, m_program.messenger()) == 1)
         return false;
     m_program.showNewBook();
     frmSystem(m_program, this).exec();
