@@ -5,10 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 namespace quarrow::fuzz {
 namespace {
@@ -21,28 +17,15 @@ std::string writeBook(ReportStore& book, const std::string& name)
     bool written = writeReport(book, messenger);
     checkOutcome(written, messenger, "writeReport");
     check(written, "a book cannot be written");
-    std::ifstream in(book.ReportFileName, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return test::readFile(book.ReportFileName);
 }
 
 } // namespace
 
 std::string scratchFile(const std::string& name)
 {
-    static const std::filesystem::path folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quarrow-fuzz-XXXXXX").string();
-        check(mkdtemp(pattern.data()) != nullptr, "cannot make a scratch folder");
-        return std::filesystem::path(pattern);
-    }();
-    return (folder / name).string();
-}
-
-void writeBytes(const std::string& path, std::string_view bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    check(static_cast<bool>(out), "cannot write " + path);
+    static const test::TempDir folder;
+    return folder.file(name);
 }
 
 void check(bool holds, const std::string& what)
@@ -71,7 +54,8 @@ void checkOutcome(bool succeeded, const RecordingMessenger& messenger, const cha
     for (const std::string& message : messenger.messages)
         shown += "\n  " + message;
     check(messenger.messages.size() == (succeeded ? 0u : 1u),
-          std::string(routine) + (succeeded ? " succeeded" : " failed") + " with messages:" + shown);
+          std::string(routine) + (succeeded ? " succeeded" : " failed") +
+              " with messages:" + shown);
 }
 
 std::vector<std::pair<const PageArray*, int>> booksOf(const ReportStore& store)

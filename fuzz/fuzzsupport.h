@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 #include "testsupport.h"
@@ -14,9 +15,8 @@ namespace quarrow::fuzz {
 using test::RecordingMessenger;
 
 // The full name of `name` in a folder of this process's own, so that parallel fuzzing jobs
-// never share files. After a failure the folder keeps the files of the failing input.
+// never share files.
 std::string scratchFile(const std::string& name);
-void writeBytes(const std::string& path, std::string_view bytes);
 
 // Ends the run with `what` on standard error when `holds` is false; libFuzzer keeps the
 // input that got here as a crash.

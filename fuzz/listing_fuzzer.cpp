@@ -40,7 +40,7 @@ void parseListing(std::string_view bytes)
     ReportStore book;
     RecordingMessenger messenger;
     book.InputFileName = scratchFile("listing.txt");
-    writeBytes(book.InputFileName, bytes);
+    test::writeFile(test::pathOf(book.InputFileName), std::string(bytes));
     std::int16_t refused = GpkQuarrow(book, messenger);
     check(messenger.messages.size() <= 1, "more than one message for one listing");
     check(refused == 0 || messenger.messages.size() == 1, "a listing was refused silently");

@@ -14,7 +14,7 @@ void readReport(std::string_view bytes)
     ReportStore book;
     RecordingMessenger messenger;
     book.InputFileName = scratchFile("input.stk");
-    writeBytes(book.InputFileName, bytes);
+    test::writeFile(test::pathOf(book.InputFileName), std::string(bytes));
     bool read = ReadReportFile(book, messenger);
     checkOutcome(read, messenger, "ReadReportFile");
     if (read) {

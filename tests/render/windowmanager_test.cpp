@@ -34,9 +34,10 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         open(dir.write("sr22.txt", undividedListing(4)));
         frmPrint& window = printWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }));
-        QTest::qWait(500);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 30000));
         QRect room = window.screen()->availableGeometry();
+        QTest::qWaitFor([&] { return window.frameGeometry().height() == room.height(); }, 10000);
         QRect frame = window.frameGeometry();
         EXPECT_TRUE(room.contains(frame))
             << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
@@ -58,11 +59,11 @@ TEST_F(UnderAWindowManager, AMessageDuringAPrintJobTakesTheKeys)
     dialogs.saveAnswers = {QString::fromStdString(dir.file("sr22.txt") + "/book.pdf")};
     modals.then(QStringLiteral("messageBox"), [](QDialog& box) {
         EXPECT_EQ(QApplication::activeModalWidget(), &box);
-        QTimer::singleShot(10000, &box, [&box] {
+        QTimer::singleShot(60000, &box, [&box] {
             ADD_FAILURE() << "the message took no key";
             box.reject();
         });
-        EXPECT_TRUE(QTest::qWaitFor([&box] { return focusedWindow() == box.winId(); }))
+        EXPECT_TRUE(QTest::qWaitFor([&box] { return focusedWindow() == box.winId(); }, 30000))
             << "the message never had the keyboard";
         EXPECT_EQ(QProcess::execute(QStringLiteral("xdotool"), {"key", "Return"}), 0);
     });
