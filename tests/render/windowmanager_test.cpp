@@ -29,13 +29,18 @@ WId focusedWindow()
 // is as sharp as on any other.
 TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
 {
-    for (int showing = 1; showing <= 2; ++showing) {
+    int showing = 1;
+    for (int tries = 0; showing <= 2 && tries < 5; ++tries) {
         SCOPED_TRACE(showing);
         open(dir.write("sr22.txt", undividedListing(4)));
         frmPrint& window = printWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 30000));
+        // Now and then Qt misses the frame that the window manager reports for a window just
+        // shown; the window is then shown again.
+        if (!QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 15000)) {
+            window.viewEnd_Click();
+            continue;
+        }
         QRect room = window.screen()->availableGeometry();
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return window.frameGeometry().height() == room.height(); }, 10000))
@@ -47,7 +52,9 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         EXPECT_EQ(window.view().image().size(), screenPixels.toSize())
             << "the page is drawn in the screen's pixels, not stretched to them";
         window.viewEnd_Click();
+        ++showing;
     }
+    EXPECT_EQ(showing, 3) << "the window manager's frame never reached the window";
 }
 
 // A message that a print job raises opens over the job's progress dialog and takes the
