@@ -13,7 +13,7 @@
 // 15002 stations, the capacities of the two kinds of book.
 
 #include "main/input/inputdriver.h"
-#include "recordingsurface.h"
+#include "nullsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
 #include "store/reportfile.h"
@@ -116,7 +116,7 @@ double drawPageMicroseconds(const std::string& book)
     constexpr int kDraws = 2000;
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kDraws; ++i) {
-        quarrow::RecordingSurface surface(quarrow::SurfaceKind::Printer, false);
+        quarrow::NullSurface surface;
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);
     }

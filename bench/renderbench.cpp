@@ -1,7 +1,7 @@
 // render_bench: the page renderer's cost per page on the recording surface (no window
 // system: the layout work alone), and a whole 1000-page book printed to PDF through Qt.
 
-#include "recordingsurface.h"
+#include "nullsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"
 #include "store/messenger.h"
@@ -62,7 +62,7 @@ void drawOnePage(benchmark::State& state)
     SilentMessenger messenger;
     FixedPageMetrics printer(PrintableArea{96, 63});
     PepPrint renderer(store, messenger, printer);
-    RecordingSurface surface(SurfaceKind::Printer, false);
+    NullSurface surface;
     for (auto _ : state) {
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);

@@ -72,15 +72,6 @@ bool ScriptedDialogs::saveFile(QWidget*, const QString& filter, const QString& d
     return answer.has_value();
 }
 
-FakePrintPlatform::FakePrintPlatform(std::string folder, QStringList printerNames)
-    : names(std::move(printerNames)), m_folder(std::move(folder))
-{}
-
-std::string FakePrintPlatform::outputOf(const QString& name) const
-{
-    return m_folder + "/" + name.toStdString() + ".pdf";
-}
-
 std::unique_ptr<QPrinter> FakePrintPlatform::openPrinter(const QString& name) const
 {
     if (!names.contains(name))
@@ -92,16 +83,6 @@ std::unique_ptr<QPrinter> FakePrintPlatform::openPrinter(const QString& name) co
     if (name == QLatin1String("Plotter"))
         printer->setPageSize(QPageSize(QPageSize::A4));
     return printer;
-}
-
-ModalScript::ModalScript()
-{
-    qApp->installEventFilter(this);
-}
-
-ModalScript::~ModalScript()
-{
-    qApp->removeEventFilter(this);
 }
 
 void ModalScript::then(const QString& objectName, std::function<void(QDialog&)> action)
@@ -140,16 +121,6 @@ DesktopTest::~DesktopTest()
         << "dialogs opened unexpectedly: " << modals.unexpected.join(", ").toStdString();
     EXPECT_TRUE(modals.done()) << "a scripted dialog never opened";
     EXPECT_TRUE(dialogs.answers.empty()) << "a scripted answer was never asked for";
-}
-
-Form1& DesktopTest::form1()
-{
-    return program.form1();
-}
-
-frmPrint& DesktopTest::printWindow()
-{
-    return program.printWindow();
 }
 
 void DesktopTest::type(const char* boxName, const QString& text)
@@ -198,16 +169,6 @@ std::string DesktopTest::shown() const
 {
     return (store.RoadwayType == "Divided" ? store.CurrentSide : "") +
            std::to_string(store.CurrentPage);
-}
-
-void click(QWidget& window, const char* buttonName)
-{
-    child<QPushButton>(window, buttonName).click();
-}
-
-void setText(QWidget& window, const char* boxName, const QString& text)
-{
-    child<QLineEdit>(window, boxName).setText(text);
 }
 
 } // namespace quarrow::test

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -54,7 +55,9 @@ private:
 class FakePrintPlatform : public PrintPlatform
 {
 public:
-    FakePrintPlatform(std::string folder, QStringList printerNames);
+    FakePrintPlatform(std::string folder, QStringList printerNames)
+        : names(std::move(printerNames)), m_folder(std::move(folder))
+    {}
 
     QStringList printerNames() const override { return names; }
     QString defaultPrinterName() const override { return defaultName; }
@@ -62,7 +65,10 @@ public:
     QStringList fontFamilies() const override { return fonts; }
 
     // The PDF file a printer's pages go to.
-    std::string outputOf(const QString& name) const;
+    std::string outputOf(const QString& name) const
+    {
+        return m_folder + "/" + name.toStdString() + ".pdf";
+    }
 
     QStringList names;
     QString defaultName = names.value(0);
@@ -79,8 +85,8 @@ private:
 class ModalScript : public QObject
 {
 public:
-    ModalScript();
-    ~ModalScript() override;
+    ModalScript() { qApp->installEventFilter(this); }
+    ~ModalScript() override { qApp->removeEventFilter(this); }
 
     void then(const QString& objectName, std::function<void(QDialog&)> action);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,8 +109,8 @@ protected:
                          const PrintPlatform* system = nullptr);
     ~DesktopTest() override;
 
-    Form1& form1();
-    frmPrint& printWindow();
+    Form1& form1() { return program.form1(); }
+    frmPrint& printWindow() { return program.printWindow(); }
 
     // Types into a box of the main window and leaves it, as the user does.
     void type(const char* boxName, const QString& text);
@@ -136,8 +142,15 @@ T& child(QWidget& window, const char* name)
     return *widget;
 }
 
-void click(QWidget& window, const char* buttonName);
-void setText(QWidget& window, const char* boxName, const QString& text);
+inline void click(QWidget& window, const char* buttonName)
+{
+    child<QPushButton>(window, buttonName).click();
+}
+
+inline void setText(QWidget& window, const char* boxName, const QString& text)
+{
+    child<QLineEdit>(window, boxName).setText(text);
+}
 
 } // namespace quarrow::test
 

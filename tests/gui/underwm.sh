@@ -10,4 +10,4 @@ folder=$(mktemp -d)
 . "$here/windows/display.sh"
 trap 'stop_display; rm -rf "$folder"' EXIT
 start_display "$folder" "$size"
-"$@"
+"$@" || { status=$?; report_display "$folder"; exit $status; }

@@ -33,8 +33,7 @@ TEST(PageLayout, PagesDrawTheirFrameTitlesAndCellsAtTheirPlaces)
         if (PrintableArea cells; area >> cells.widthChars >> cells.heightLines)
             printer.setPrintableArea(cells);
         PepPrint renderer(store, messenger, printer, testDate);
-        RecordingSurface surface(page[1] == "window" ? SurfaceKind::Window : SurfaceKind::Printer,
-                                 true);
+        RecordingSurface surface(page[1] == "window" ? SurfaceKind::Window : SurfaceKind::Printer);
         renderer.PrintRDSForm(surface);
         renderer.ImpPrintRDSForm(surface, 50);
         expectFileContent(testDataFile("pages/" + page[5]), surface.log());

@@ -22,9 +22,7 @@ TEST(BookPages, PagingStopsAtTheEndsOfTheBook)
         std::istringstream shown(row[1]);
         int side = 0;
         PageRef page;
-        if (row[0] == "divided")
-            shown >> side;
-        shown >> page.index;
+        shown >> side >> page.index;
         page.side = static_cast<BookSide>(side);
         showPage(store, page);
         auto next = row[2] == "forward" ? nextPage(store, currentPage(store))

@@ -129,7 +129,7 @@ std::vector<std::string> pdfPageTexts(const std::string& pdf, int page)
 std::vector<std::string> drawnPageTexts(ReportStore& store, PrintableArea area, double left,
                                         double top, std::int32_t page)
 {
-    RecordingSurface recorder(SurfaceKind::Printer, true);
+    RecordingSurface recorder(SurfaceKind::Printer);
     FixedPageMetrics printer(area);
     RecordingMessenger messenger;
     PepPrint renderer(store, messenger, printer, testDate);
