@@ -51,7 +51,7 @@ test-sanitize:
 	cmake --preset sanitize -B "$(SANITIZE_DIR)" $(CMAKE_FLAGS)
 	cmake --build "$(SANITIZE_DIR)" -j $(JOBS)
 	env -u QUARROW_REGENERATE ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --test-dir "$(SANITIZE_DIR)" --output-on-failure -j $(JOBS)
+		LSAN_OPTIONS="suppressions='$(CURDIR)/tests/lsan.supp'" ctest --test-dir "$(SANITIZE_DIR)" --output-on-failure -j $(JOBS)
 
 test-windows:
 	./scripts/windows-check.sh "$(WINDOWS_DIR)"
