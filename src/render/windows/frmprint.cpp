@@ -204,36 +204,30 @@ bool frmPrint::event(QEvent* event)
 
 void frmPrint::viewForward_Click()
 {
-    m_program.trap("Program Error : ", " occured in ViewForward_Click", [this] { moveForward(); });
-}
-
-void frmPrint::moveForward()
-{
-    ReportStore& store = m_program.store();
-    auto next = nextPage(store, currentPage(store));
-    if (!next) {
-        m_program.message(QStringLiteral(" Last Page can't move forward"), this);
-        return;
-    }
-    showPage(store, *next);
-    redraw();
+    m_program.trap("Program Error : ", " occured in ViewForward_Click", [this] {
+        const ReportStore& store = m_program.store();
+        turnTo(nextPage(store, currentPage(store)),
+               QStringLiteral(" Last Page can't move forward"));
+    });
 }
 
 void frmPrint::viewBackward_Click()
 {
-    m_program.trap(" Program Error : ", " occured in ViewBackward_Click",
-                   [this] { moveBackward(); });
+    m_program.trap(" Program Error : ", " occured in ViewBackward_Click", [this] {
+        const ReportStore& store = m_program.store();
+        turnTo(previousPage(store, currentPage(store)),
+               QStringLiteral(" First Page can't move backward"));
+    });
 }
 
-void frmPrint::moveBackward()
+// Shows the page paged to, or says why there is none.
+void frmPrint::turnTo(std::optional<PageRef> page, const QString& atTheEnd)
 {
-    ReportStore& store = m_program.store();
-    auto previous = previousPage(store, currentPage(store));
-    if (!previous) {
-        m_program.message(QStringLiteral(" First Page can't move backward"), this);
+    if (!page) {
+        m_program.message(atTheEnd, this);
         return;
     }
-    showPage(store, *previous);
+    showPage(m_program.store(), *page);
     redraw();
 }
 

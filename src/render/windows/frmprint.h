@@ -50,8 +50,7 @@ private:
     void showSearchMenus();
     void buildMenus();
     void updateDrawScale();
-    void moveForward();
-    void moveBackward();
+    void turnTo(std::optional<PageRef> page, const QString& atTheEnd);
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
     bool runPrintJob(const std::function<bool(const PrintProgress&)>& job);
