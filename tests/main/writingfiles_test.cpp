@@ -17,7 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Runs `action` while the file system takes no file over 4 KiB from this process, when
-// `full`: a write begun on a larger file fails part-way.
+// `full`: a write begun on a larger file fails part-way, the report file's (over 64 KiB)
+// before it is complete.
 void withDisk([[maybe_unused]] bool full, const std::function<void()>& action)
 {
 #ifndef _WIN32
@@ -87,7 +88,7 @@ protected:
 
 TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
 {
-    const std::map<std::string, std::string> before = {{"sr22.txt", dividedListing(4)},
+    const std::map<std::string, std::string> before = {{"sr22.txt", dividedListing(60)},
                                                        {"sr22.stk", "old report"},
                                                        {"sr22.pdf", "old pdf"},
                                                        {"sr22.tx1", "a work file of the user's"},
@@ -135,7 +136,10 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
     dialogs.saveAnswers = {name("sr22.pdf"), name("saved.stk")};
     dialogs.answers = {true};
     printWindow().savePdf_Click();
-    EXPECT_EQ(pdfPageHeaders(nameOf(folder / "sr22.pdf")), "(left)1 (left)2 (Right)1 (Right)2");
+    std::string headers = pdfPageHeaders(nameOf(folder / "sr22.pdf"));
+    EXPECT_TRUE(headers.starts_with("(left)1 (left)2 ") && headers.ends_with(" (Right)21") &&
+                headers.find(" (left)21 (Right)1 ") != std::string::npos)
+        << headers;
     EXPECT_EQ(shown(), "left1");
     EXPECT_EQ(store.PrintWidthChars * 1000 + store.PrintHeightLines, 96063);
     dialogs.questions.clear();
