@@ -23,8 +23,10 @@ stop() {
     fi
     if [ -f "$folder/runs-in" ]; then
         rm -rf "$(cat "$folder/runs-in")"
-        rm -f "$folder/runs-in" "$folder/cups.sock" "$folder/out"
+        rm -f "$folder/runs-in"
     fi
+    # Links to the folder under /tmp, or a build folder's own from before the scheduler ran there.
+    rm -rf "$folder/cups.sock" "$folder/out"
 }
 
 if [ "$action" = stop ]; then
