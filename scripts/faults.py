@@ -2,10 +2,12 @@
 """The suite against tests/faults.json, the realistic faults it must catch.
 
   scripts/faults.py check              every fault still applies: its text occurs exactly once
-                                       in its file (CTest runs this, so the list cannot go stale)
-  scripts/faults.py score [BUILD_DIR]  applies each fault in turn to the sources, builds
-                                       BUILD_DIR (default build), runs its tests, puts the source
-                                       back, and prints which faults the suite let through
+                                       in its file (make test runs this, so the list cannot go
+                                       stale)
+  scripts/faults.py score [BUILD_DIR]  checks that the suite passes in BUILD_DIR (default
+                                       build), then applies each fault in turn to the sources,
+                                       builds, runs the tests, puts the source back, and prints
+                                       which faults the suite let through
   scripts/faults.py score BUILD_DIR ID...   only those faults
 
 Scoring changes the checkout's sources while it runs; each is put back byte for byte, also
@@ -40,8 +42,16 @@ def run(command):
     return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
 
 
+def tests_pass(build):
+    return run(["ctest", "--test-dir", build, "-j", "2", "--timeout", "120"]) == 0
+
+
 def score(build, only):
     chosen = [f for f in faults() if not only or f["id"] in only]
+    # A suite that fails without any fault would seem to catch every one.
+    if run(["cmake", "--build", build]) != 0 or not tests_pass(build):
+        print(f"the suite does not pass in {build} without a fault: mend that first")
+        return 2
     survivors, broken = [], []
     for fault in chosen:
         path = ROOT / fault["file"]
@@ -51,7 +61,7 @@ def score(build, only):
             if run(["cmake", "--build", build]) != 0:
                 broken.append(fault["id"])
                 status = "does not build"
-            elif run(["ctest", "--test-dir", build, "-j", "2", "--timeout", "120"]) == 0:
+            elif tests_pass(build):
                 survivors.append(fault["id"])
                 status = "LET THROUGH"
             else:

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <functional>
+#include <set>
 #include <sstream>
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -111,9 +112,14 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
         store.ReportState = 2;
         dialogs.messages.clear();
         run(row);
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            std::string file = nameOf(entry.path().filename());
-            bool kept = before.count(file) && readFile(entry.path()) == before.at(file);
+        std::set<std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder))
+            files.insert(nameOf(entry.path().filename()));
+        for (const auto& entry : before)
+            files.insert(entry.first);
+        for (const std::string& file : files) {
+            bool kept = before.count(file) && fs::exists(folder / pathOf(file)) &&
+                        readFile(folder / pathOf(file)) == before.at(file);
             EXPECT_EQ(kept, (" " + row[4] + " ").find(" " + file + " ") == std::string::npos)
                 << file;
         }
