@@ -224,7 +224,7 @@ private:
         case 4:
             return "@" + fmt(field17(a) - fieldThreeOrZero(a));
         case 5:
-            return isAbsent(a, field::kDitchDepth) ? noDitch : fmt(ditch(a));
+            return isAbsent(a, field::kDitchDepth) ? noDitch : fmt(ditchElevation(a));
         default:
             if (isAbsent(a, field::kDitchDepth))
                 return " " + kFiveBlanks;
@@ -243,7 +243,7 @@ private:
         case 4:
             return " @" + fmt(field17(b) + fieldThreeOrZero(b));
         case 5:
-            return isAbsent(b, field::kDitchDepth) ? kSixBlanks : fmt(ditch(b));
+            return isAbsent(b, field::kDitchDepth) ? kSixBlanks : fmt(ditchElevation(b));
         default:
             if (isAbsent(b, field::kDitchDepth))
                 return " " + kFourBlanks;
@@ -345,10 +345,6 @@ private:
     {
         double three = fieldNumber(x, field::kOffset);
         return three > 990 ? 0.0 : three;
-    }
-    static double ditch(const FieldArray& x)
-    {
-        return fieldNumber(x, field::kElevation) - fieldNumber(x, field::kDitchDepth);
     }
 };
 

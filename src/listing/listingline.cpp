@@ -69,8 +69,13 @@ double fieldNumber(const FieldArray& fields, int index)
 
 double fieldFiveOrZero(const FieldArray& fields)
 {
-    double five = fieldNumber(fields, 5);
+    double five = fieldNumber(fields, field::kDitchOffset);
     return five > 990 ? 0.0 : five;
+}
+
+double ditchElevation(const FieldArray& fields)
+{
+    return fieldNumber(fields, field::kElevation) - fieldNumber(fields, field::kDitchDepth);
 }
 
 bool isAbsent(const FieldArray& fields, int index)

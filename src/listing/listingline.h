@@ -68,6 +68,9 @@ double fieldNumber(const FieldArray& fields, int index);
 // Field 5, or 0 when it is above 990 (no value).
 double fieldFiveOrZero(const FieldArray& fields);
 
+// The ditch's elevation: the shoulder's, field 2, less the ditch's depth, field 4.
+double ditchElevation(const FieldArray& fields);
+
 // True when a field of the hub columns is above 990, the listing's mark for "no value".
 bool isAbsent(const FieldArray& fields, int index);
 

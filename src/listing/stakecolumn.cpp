@@ -16,38 +16,44 @@ public:
 
     void writeFill()
     {
-        put(0, "F  " + fmt(13));
-        put(1, m_rules.fillMarker + Format(offset(number(3) + fieldFiveOrZero(m_x) + number(14)),
+        put(0, "F  " + fmt(field::kFill));
+        put(1, m_rules.fillMarker + Format(offset(number(field::kOffset) + fieldFiveOrZero(m_x) +
+                                                  number(field::kFillOffset)),
                                            m_rules.fillPicture));
-        put(2, "FS = " + Format(std::string_view(m_x[15]), m_rules.numberFormat2));
-        put(3, isAbsent(m_x, 4) ? "TO SHLD PT" : "TO HP");
+        put(2, "FS = " + Format(std::string_view(m_x[field::kFillSlope]), m_rules.numberFormat2));
+        put(3, isAbsent(m_x, field::kDitchDepth) ? "TO SHLD PT" : "TO HP");
         clearFrom(4);
     }
 
     void writeCut()
     {
-        put(0, "C " + cutRatio() + " @" +
-                   fmt(offset(number(3) + fieldFiveOrZero(m_x) + number(8) + number(12) +
-                              number(11))));
-        put(1, "TO ELEV " + fmt(9));
-        put(2, "BS = " + Format(std::string_view(m_x[10]), m_rules.numberFormat2));
-        put(3, "TBS = " + fmt(offset(number(3) + number(8) + fieldFiveOrZero(m_x) + number(12))));
-        put(4, fmt(12) + " FBD");
+        put(0, "C " + cutRatio() + " @" + fmt(offset(toFoundation() + number(field::kCutRise))));
+        put(1, "TO ELEV " + fmt(field::kCutElevation));
+        put(2, "BS = " + Format(std::string_view(m_x[field::kBackSlope]), m_rules.numberFormat2));
+        // Summed in this order: another order can round the last digit differently.
+        put(3, "TBS = " + fmt(offset(number(field::kOffset) + number(field::kCutOffset) +
+                                     fieldFiveOrZero(m_x) + number(field::kFoundationDepth))));
+        put(4, fmt(field::kFoundationDepth) + " FBD");
         clearFrom(5);
     }
 
     void writeCutNoBackslope()
     {
         put(0, "C 00");
-        put(1, "TO ELEV " + fmt(9));
-        put(2, fmt(12) + " FBD");
-        put(3, fmt(offset(number(3) + fieldFiveOrZero(m_x) + number(8) + number(12))) + " TO " +
-                   fmt(offset(number(3) + fieldFiveOrZero(m_x) + number(8))));
+        put(1, "TO ELEV " + fmt(field::kCutElevation));
+        put(2, fmt(field::kFoundationDepth) + " FBD");
+        put(3, fmt(offset(toFoundation())) + " TO " + fmt(offset(toCut())));
         clearFrom(4);
     }
 
 private:
     double number(int index) const { return fieldNumber(m_x, index); }
+    // The sums of offsets a cut's stakes stand at, before the side's sense is applied.
+    double toCut() const
+    {
+        return number(field::kOffset) + fieldFiveOrZero(m_x) + number(field::kCutOffset);
+    }
+    double toFoundation() const { return toCut() + number(field::kFoundationDepth); }
     double offset(double sum) const { return offsetOf(sum, m_x, m_rules.sense); }
     std::string fmt(int index) const
     {
@@ -57,8 +63,8 @@ private:
 
     std::string cutRatio() const
     {
-        double slope = number(10);
-        return slope == 0 ? " " : fmt(number(11) / slope);
+        double slope = number(field::kBackSlope);
+        return slope == 0 ? " " : fmt(number(field::kCutRise) / slope);
     }
 
     void put(int line, std::string text)
@@ -84,9 +90,9 @@ double offsetOf(double sum, const FieldArray& x, OffsetSense sense)
 {
     switch (sense) {
     case OffsetSense::LeftOfField17:
-        return fieldNumber(x, 17) - sum;
+        return fieldNumber(x, field::kRoadwayOffset) - sum;
     case OffsetSense::RightOfField17:
-        return fieldNumber(x, 17) + sum;
+        return fieldNumber(x, field::kRoadwayOffset) + sum;
     case OffsetSense::FromCentre:
         break;
     }
@@ -97,7 +103,7 @@ void composeStakeColumn(BookPage& page, int block, int column, const FieldArray&
                         const StakeRules& rules)
 {
     StakeWriter writer(page, block, column, x, rules);
-    std::string_view code = trimBlanks(x[6]);
+    std::string_view code = trimBlanks(x[field::kTypeCode]);
     if (code == "F")
         writer.writeFill();
     else if (code == "C")

@@ -87,21 +87,24 @@ private:
     {
         const FieldArray& l = p.LeftFields;
         const FieldArray& r = p.RightFields;
-        writeMessage(page, m_block, kLeftStakeColumn, l[0] == "Error" ? "Error :" : "Note :", l[1],
-                     true);
-        writeMessage(page, m_block, kRightStakeColumn, r[0] == "Error" ? "Error :" : "Note :", r[1],
-                     true);
+        writeMessage(
+            page, m_block, kLeftStakeColumn,
+            l[field::kMessageWord] == "Error" ? "Error :" : "Note :", l[field::kMessageText], true);
+        writeMessage(
+            page, m_block, kRightStakeColumn,
+            r[field::kMessageWord] == "Error" ? "Error :" : "Note :", r[field::kMessageText], true);
     }
 
     void buildRightData(BookPage& page)
     {
         const FieldArray& l = p.LeftFields;
         const FieldArray& r = p.RightFields;
-        putStation(page, 1, page.ProfileName + " = " + fmt(r[0]));
+        putStation(page, 1, page.ProfileName + " = " + fmt(r[field::kProfileValue]));
         for (int line = 2; line <= 5; ++line)
             putStation(page, line, "****   " + rightPart(line));
-        writeMessage(page, m_block, kLeftStakeColumn, l[0] == "Note" ? "Note : " : "Error : ", l[1],
-                     true);
+        writeMessage(page, m_block, kLeftStakeColumn,
+                     l[field::kMessageWord] == "Note" ? "Note : " : "Error : ",
+                     l[field::kMessageText], true);
         writeCentreLine(page, r);
         StakeRules rules = stakeRules();
         rules.fillPicture = s.NumberFormat;
@@ -112,20 +115,21 @@ private:
     {
         const FieldArray& l = p.LeftFields;
         const FieldArray& r = p.RightFields;
-        putStation(page, 1, page.ProfileName + " = " + fmt(l[0]));
+        putStation(page, 1, page.ProfileName + " = " + fmt(l[field::kProfileValue]));
         putStation(page, 2, leftPart(2) + "    ****");
         for (int line = 3; line <= 5; ++line)
             putStation(page, line, leftPart(line) + "   ****");
         composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
         writeCentreLine(page, l);
         writeMessage(page, m_block, kRightStakeColumn,
-                     r[0] == "Note" ? "Note : " : "Error : ", r[1], true);
+                     r[field::kMessageWord] == "Note" ? "Note : " : "Error : ",
+                     r[field::kMessageText], true);
     }
 
     void buildBothData(BookPage& page)
     {
         const FieldArray& l = p.LeftFields;
-        putStation(page, 1, page.ProfileName + " = " + fmt(l[0]));
+        putStation(page, 1, page.ProfileName + " = " + fmt(l[field::kProfileValue]));
         putStation(page, 2, leftPart(2) + "  " + rightPart(2));
         putStation(page, 3, leftPart(3) + rightPart(3));
         putStation(page, 4, leftPart(4) + "  " + rightPart(4));
@@ -152,22 +156,24 @@ private:
     {
         switch (line) {
         case 2:
-            return fmt(x[2]);
+            return fmt(x[field::kElevation]);
         case 3:
-            return offsetMarker + (isAbsent(x, 3) ? " " : fmt(x[3]));
+            return offsetMarker + (isAbsent(x, field::kOffset) ? " " : fmt(x[field::kOffset]));
         case 4:
-            return isAbsent(x, 4) ? noDitch : fmt(fieldNumber(x, 2) - fieldNumber(x, 4));
+            return isAbsent(x, field::kDitchDepth) ? noDitch : fmt(ditchElevation(x));
         default:
-            if (isAbsent(x, 4))
+            if (isAbsent(x, field::kDitchDepth))
                 return " " + noDitchOffset;
-            return ditchMarker +
-                   (isAbsent(x, 5) ? " " : fmt(fieldNumber(x, 3) + fieldNumber(x, 5)));
+            return ditchMarker + (isAbsent(x, field::kDitchOffset)
+                                      ? " "
+                                      : fmt(fieldNumber(x, field::kOffset) +
+                                            fieldNumber(x, field::kDitchOffset)));
         }
     }
 
     void writeCentreLine(BookPage& page, const FieldArray& x)
     {
-        double value = fieldNumber(x, 1);
+        double value = fieldNumber(x, field::kCentreLine);
         std::string text = value < 0 ? "C " + fmt(value) : value > 0 ? "F " + fmt(value) : "";
         page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
         for (int line = 1; line < StakeTable::kLines; ++line)
