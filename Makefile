@@ -32,11 +32,11 @@ build:
 # into a PDF and a report file with the command-line tool instead.
 run: deps build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		"$(BUILD_DIR)/src/quarrow"; \
+		"$(BUILD_DIR)/bin/quarrow"; \
 	else \
 		echo "No display is available: printing the sample book with quarrow-book instead."; \
 		mkdir -p "$(OUT_DIR)" && \
-		"$(BUILD_DIR)/src/quarrow-book" samples/sr22-undivided.txt --project 104 --control 2207 \
+		"$(BUILD_DIR)/bin/quarrow-book" samples/sr22-undivided.txt --project 104 --control 2207 \
 			--stk "$(OUT_DIR)/sr22-undivided.stk" --pdf "$(OUT_DIR)/sr22-undivided.pdf" && \
 		echo "Written: $(OUT_DIR)/sr22-undivided.stk and $(OUT_DIR)/sr22-undivided.pdf"; \
 	fi
