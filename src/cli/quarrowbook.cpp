@@ -3,6 +3,7 @@
 #include "main/input/inputdriver.h"
 #include "store/codepage.h"
 #include "store/messenger.h"
+#include "store/platformfile.h"
 #include "store/reportfile.h"
 #include "store/textops.h"
 
@@ -136,6 +137,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "--stk names a report file, whose name ends in .stk.";
     else if (options.pdf && !upperAscii(*options.pdf).ends_with(".PDF"))
         error = "--pdf names a PDF file, whose name ends in .pdf.";
+    else if (options.stk && isLink(*options.stk))
+        error = "--stk names a link: name the report file itself.";
+    else if (options.pdf && isLink(*options.pdf))
+        error = "--pdf names a link: name the PDF file itself.";
     else
         takeHeaderTexts(options, error);
     return error.empty() ? std::optional(options) : std::nullopt;

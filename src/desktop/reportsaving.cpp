@@ -1,6 +1,7 @@
 #include "desktop/reportsaving.h"
 
 #include "desktop/desktop.h"
+#include "store/platformfile.h"
 
 #include <QFileInfo>
 
@@ -8,6 +9,7 @@ namespace quarrow {
 namespace {
 
 const QString kPdfSuffix = QStringLiteral(".pdf");
+const QString kReportSuffix = QStringLiteral(".stk");
 
 // What the save dialog offers and the question before a file is replaced.
 struct SaveKind
@@ -21,7 +23,7 @@ struct SaveKind
 
 QString withSuffix(const QString& name, const QString& suffix)
 {
-    return suffix.isEmpty() || name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
+    return name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
 }
 
 // The dialog opens with `offered` each time, until the name chosen names no file or one the
@@ -37,6 +39,14 @@ std::optional<QString> askFileName(Desktop& program, QWidget* parent, const QStr
         if (dialog.fileName.trimmed().isEmpty())
             continue;
         dialog.fileName = withSuffix(dialog.fileName.trimmed(), kind.requiredSuffix);
+        if (isLink(dialog.fileName.toStdString())) {
+            program.message(dialog.fileName +
+                                QStringLiteral(" is a link to another file. Choose a name of "
+                                               "a file of its own."),
+                            parent);
+            dialog.fileName.clear();
+            continue;
+        }
         if (!QFileInfo::exists(dialog.fileName))
             break;
         if (!program.dialogs().question(
@@ -53,8 +63,7 @@ bool askReportFileName(Desktop& program, QWidget* parent)
 {
     static const SaveKind report{QStringLiteral("Quarrow ReportFile(*.stk)|*.stk"),
                                  QStringLiteral("stk"),
-                                 QStringLiteral("Overwrite report file"),
-                                 {}};
+                                 QStringLiteral("Overwrite report file"), kReportSuffix};
     auto name = askFileName(program, parent, QString::fromStdString(program.store().ReportFileName),
                             report);
     if (!name)
@@ -68,7 +77,7 @@ std::optional<QString> askPdfFileName(Desktop& program, QWidget* parent)
     static const SaveKind pdf{QStringLiteral("PDF File(*.pdf)|*.pdf"), QStringLiteral("pdf"),
                               QStringLiteral("Overwrite PDF file"), kPdfSuffix};
     QString book = QString::fromStdString(program.store().ReportFileName);
-    if (book.endsWith(QLatin1String(".stk"), Qt::CaseInsensitive))
+    if (book.endsWith(kReportSuffix, Qt::CaseInsensitive))
         book.chop(4);
     return askFileName(program, parent, withSuffix(book, kPdfSuffix), pdf);
 }

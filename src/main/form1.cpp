@@ -133,8 +133,9 @@ bool Form1::isSaveDue() const
     return store.ReportState == 2 && store.InputError == 0 && !m_fileName.trimmed().isEmpty();
 }
 
-// False when the book was to be saved and could not be: it is then kept, with its
-// corrections, for the user to save elsewhere.
+// False when the user said Yes to saving and the book was not saved, the file dialog
+// cancelled or the file not written: it is then kept, with its corrections, for the user to
+// save or let go.
 bool Form1::runSavePrompt()
 {
     const QString title = QStringLiteral("Saving Report File");
@@ -149,7 +150,7 @@ bool Form1::runSavePrompt()
         return true;
     }
     if (!askReportFileName(m_program, this))
-        return true;
+        return false;
     if (!writeReport(store, m_program.messenger()))
         return false;
     store.UnsavedCorrections = false;
@@ -273,7 +274,8 @@ void Form1::drawAndShow()
     window.Preview();
 }
 
-// A book that could not be saved keeps the program open, so that it can be saved elsewhere.
+// A book that the user wanted saved and that was not keeps the program open, so that it can
+// be saved elsewhere.
 void Form1::cmdClose_Click()
 {
     bool saved = true;

@@ -7,7 +7,15 @@
 #include <shellapi.h>
 #endif
 
+#include <system_error>
+
 namespace quarrow {
+
+bool isLink(const std::string& name)
+{
+    std::error_code ec;
+    return std::filesystem::is_symlink(filePath(name), ec);
+}
 
 #ifdef _WIN32
 

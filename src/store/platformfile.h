@@ -23,6 +23,10 @@ std::filesystem::path filePath(const std::string& name);
 // rename refuses to replace a file. False when it failed.
 bool replaceFile(const std::string& from, const std::string& to);
 
+// Whether the name is a symbolic link: the program writes no file through a link, nor over
+// one, so that a name can never reach the listing or the report file behind it.
+bool isLink(const std::string& name);
+
 // As std::remove.
 void removeFile(const std::string& name);
 

@@ -136,8 +136,9 @@ bool writeParts(const ReportStore& store, Messenger& messenger,
         file.commit();
         return true;
     } catch (const RunError& error) {
-        messenger.show(std::string(" Program Error : ") + error.what() +
-                       " occured in WriteItTothePage");
+        messenger.show(withReason(std::string(" Program Error : ") + error.what() +
+                                      " occured in WriteItTothePage",
+                                  error));
         return false;
     }
 }

@@ -38,6 +38,12 @@ inline constexpr const char* kPathNotFound = "Path not found";
 inline constexpr const char* kInvalidFileFormat = "Invalid file format";
 } // namespace errors
 
+// `text`, and the system's reason on a line of its own when it gave one.
+inline std::string withReason(std::string text, const RunError& error)
+{
+    return error.reason().empty() ? text : text + "\n" + error.reason();
+}
+
 [[noreturn]] inline void fail(const char* description, std::string reason = {})
 {
     throw RunError(description, std::move(reason));

@@ -13,21 +13,38 @@ namespace quarrow {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
+#ifdef _WIN32
+constexpr const char* kSeparators = "\\/";
+#else
+constexpr const char* kSeparators = "/";
+#endif
+
+bool isDenied(int error)
+{
+    return error == EACCES || error == EPERM || error == EROFS;
+}
 
 const char* describeOpenFailure(int error, bool forWriting)
 {
     switch (error) {
     case ENOENT:
         return forWriting ? errors::kPathNotFound : errors::kFileNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return errors::kPermissionDenied;
     case ENOSPC:
         return errors::kDiskFull;
     default:
-        return errors::kFileAccess;
+        return isDenied(error) ? errors::kPermissionDenied : errors::kFileAccess;
     }
+}
+
+// Said after "Permission denied" when a file could not be made in a folder: the folder is
+// what the user must change, a read-only share or disc, whatever the file's own rights.
+std::string folderNotWritable(const std::string& path)
+{
+    std::size_t separator = path.find_last_of(kSeparators);
+    if (separator == std::string::npos)
+        return "The working folder cannot be written.";
+    return "The folder " + path.substr(0, std::max<std::size_t>(separator, 1)) +
+           " cannot be written.";
 }
 
 std::string temporaryNameFor(const std::string& path)
@@ -97,8 +114,10 @@ SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path))
         fail(errors::kFileAccess);
     m_tempPath = temporaryNameFor(m_path);
     m_file = openFile(m_tempPath, "wb");
-    if (!m_file)
-        fail(describeOpenFailure(errno, true));
+    if (!m_file) {
+        int error = errno;
+        fail(describeOpenFailure(error, true), isDenied(error) ? folderNotWritable(m_path) : "");
+    }
     std::setvbuf(m_file, nullptr, _IOFBF, kBufferSize);
 }
 

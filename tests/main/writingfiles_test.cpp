@@ -6,7 +6,7 @@
 
 #include <csignal>
 #include <functional>
-#include <set>
+#include <optional>
 #include <sstream>
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -17,15 +17,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs `action` while the file system takes no file over 4 KiB from this process, when
-// `full`: a write begun on a larger file fails part-way, the report file's (over 64 KiB)
-// before it is complete.
-void withDisk([[maybe_unused]] bool full, const std::function<void()>& action)
+// Runs `action` while the file system takes no file over `room` bytes from this process
+// (none: no limit). With 4 KiB a write begun on a larger file fails part-way, the report
+// file's (over 64 KiB) before it is complete.
+void withDisk([[maybe_unused]] std::optional<std::uintmax_t> room,
+              const std::function<void()>& action)
 {
 #ifndef _WIN32
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
-    rlimit limit{full ? 4096 : before.rlim_cur, before.rlim_max};
+    rlimit limit{room ? *room : before.rlim_cur, before.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     action();
@@ -53,7 +54,7 @@ protected:
     }
 
     // command | names chosen | answers | failure | written | message
-    void run(const std::vector<std::string>& row)
+    void run(const std::vector<std::string>& row, std::optional<std::uintmax_t> room)
     {
         std::istringstream names(row[1]);
         for (std::string file; names >> file;)
@@ -69,10 +70,11 @@ protected:
             {"Save as PDF", [this] { printWindow().savePdf_Click(); }},
             {"PrintAll", [this] { printWindow().viewprint_Click(); }},
             {"Close", [this] { form1().cmdClose_Click(); }},
+            {"Close by frame", [this] { form1().close(); }},
         };
         auto command = commands.find(row[0]);
         withDisk(
-            row[3] == "full", command != commands.end() ? command->second : [&] {
+            room, command != commands.end() ? command->second : [&] {
                 std::istringstream words(row[0]);
                 std::vector<std::string> args{name("sr22.txt").toStdString()};
                 for (std::string word; words >> word;)
@@ -94,33 +96,66 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
                                                        {"sr22.pdf", "old pdf"},
                                                        {"sr22.tx1", "a work file of the user's"},
                                                        {"sr22.tx2", ""}};
+    const std::map<std::string, std::string> links = {{"link.pdf", "sr22.stk"},
+                                                      {"link.stk", "sr22.txt"}};
     const fs::path folder = pathOf(name("").toStdString());
     dir.write("Łódź/sr22.tx1", before.at("sr22.tx1"));
     open(dir.write("Łódź/sr22.txt", before.at("sr22.txt")));
     EXPECT_EQ(readFile(folder / "sr22.tx1") + "|" + readFile(folder / "sr22.tx2"),
               before.at("sr22.tx1") + "|");
-    for (const auto& row : readTable("writes.txt")) {
-        SCOPED_TRACE(row[0] + "|" + row[1]);
-#ifdef _WIN32
-        if (row[3] == "full")
-            continue;
-#endif
+    auto setUp = [&] {
         fs::remove_all(folder);
         for (const auto& [file, bytes] : before)
             dir.write("Łódź/" + file, bytes);
+#ifndef _WIN32
+        for (const auto& [link, target] : links)
+            fs::create_symlink(target, folder / link);
+#endif
         store.ReportFileName = name("sr22.stk").toStdString();
         store.ReportState = 2;
+        store.UnsavedCorrections = true;
         dialogs.messages.clear();
-        run(row);
-        std::set<std::string> files;
+    };
+    // What is in the folder: the files as read, a link as the name it points at.
+    auto contents = [&] {
+        std::map<std::string, std::string> files;
         for (const auto& entry : fs::directory_iterator(folder))
-            files.insert(nameOf(entry.path().filename()));
-        for (const auto& entry : before)
-            files.insert(entry.first);
-        for (const std::string& file : files) {
-            bool kept = before.count(file) && fs::exists(folder / pathOf(file)) &&
-                        readFile(folder / pathOf(file)) == before.at(file);
-            EXPECT_EQ(kept, (" " + row[4] + " ").find(" " + file + " ") == std::string::npos)
+            files[nameOf(entry.path().filename())] =
+                entry.is_symlink() ? "-> " + nameOf(fs::read_symlink(entry.path()))
+                                   : readFile(entry.path());
+        return files;
+    };
+    for (const auto& row : readTable("writes.txt")) {
+        SCOPED_TRACE(row[0] + "|" + row[1]);
+#ifdef _WIN32
+        if (row[3] == "full" || row[3] == "last" || row[1].starts_with("link") ||
+            row[0].find("link") != std::string::npos)
+            continue;
+#endif
+        std::optional<std::uintmax_t> room;
+        if (row[3] == "full")
+            room = 4096;
+        if (row[3] == "last") {
+            // The same command with room for all: the disk then takes all but its last byte.
+            setUp();
+            auto kept = contents();
+            run(row, std::nullopt);
+            std::uintmax_t written = 0;
+            for (const auto& [file, bytes] : contents())
+                if (!kept.count(file) || kept[file] != bytes)
+                    written = std::max<std::uintmax_t>(written, bytes.size());
+            ASSERT_GT(written, 0U);
+            room = written - 1;
+        }
+        setUp();
+        auto kept = contents();
+        run(row, room);
+        auto now = contents();
+        for (const auto& [file, bytes] : now)
+            kept.try_emplace(file);
+        for (const auto& [file, bytes] : kept) {
+            bool same = now.count(file) && now[file] == bytes && (!bytes.empty() || before.count(file));
+            EXPECT_EQ(same, (" " + row[4] + " ").find(" " + file + " ") == std::string::npos)
                 << file;
         }
         QString message = QString::fromStdString(row[5]).replace(QStringLiteral("{dir}"), name(""));
