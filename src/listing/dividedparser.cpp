@@ -65,18 +65,17 @@ NoteHeaders noteHeaders(bool rightRoadway, bool bothSpecial, int column)
 class DividedParser : public ListingParser
 {
 public:
-    explicit DividedParser(ReportStore& store) : ListingParser(store) {}
+    explicit DividedParser(ReportStore& store) : ListingParser(store, 4) {}
 
     void run()
     {
         LineReader reader(s.InputFileName);
-        createIfMissing(s.WorkFile1Name);
-        createIfMissing(s.WorkFile2Name);
+        TemporaryFile work1(s.WorkFile1Name);
+        TemporaryFile work2(s.WorkFile2Name);
         std::string line;
-        if (!reader.next(line))
+        if (!nextLine(reader, line))
             return; // no header line: nothing to build
-        while (reader.next(line))
-            handleLine(line);
+        readStations(reader, [this](std::string_view station) { handleLine(station); });
         addPageItem(s.RightPages, s.RightPageIndex);
         s.LastRightPage = s.RightPageIndex;
         s.LastLeftPage = s.LeftPageIndex;
@@ -114,6 +113,7 @@ private:
 
     void startStation(std::string_view fields)
     {
+        m_unused.startStation(m_line, p.StationText);
         p.StationLineCount = 0;
         splitFields(fields, p.LeftOuterFields);
     }
@@ -121,6 +121,7 @@ private:
     void continueStation(std::string_view fields)
     {
         FieldArray* targets[] = {&p.LeftMedianFields, &p.RightMedianFields, &p.RightOuterFields};
+        m_unused.continueStation(m_line);
         if (p.StationLineCount >= 0 && p.StationLineCount < 3)
             splitFields(fields, *targets[p.StationLineCount]);
         ++p.StationLineCount;
@@ -129,6 +130,7 @@ private:
         if (p.StationLineCount == 3) {
             composeBlock(rightRoadway());
             endStation();
+            m_unused.completeStation();
             if (p.PageTurned != 1)
                 --m_block;
         }
@@ -356,15 +358,17 @@ bool ParseDivided(ReportStore& store, Messenger& messenger)
     store.LeftPageIndex = 0;
     store.RightPageIndex = 0;
     DividedParser parser(store);
+    bool read = true;
     try {
         parser.run();
-        return true;
     } catch (const RunError&) {
         messenger.show(" There is something wrong at Sta. " +
                        utf8FromWindows1252(store.Parser.StationText));
         parser.keepBooksSoFar();
-        return false;
+        read = false;
     }
+    parser.tellUnusedLines(messenger);
+    return read;
 }
 
 } // namespace quarrow

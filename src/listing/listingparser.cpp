@@ -8,6 +8,33 @@
 
 namespace quarrow {
 
+void ListingParser::tellUnusedLines(Messenger& messenger) const
+{
+    if (auto report = m_unused.report())
+        messenger.show(*report);
+}
+
+bool ListingParser::nextLine(LineReader& reader, std::string& line)
+{
+    if (!reader.next(line))
+        return false;
+    ++m_line;
+    return true;
+}
+
+void ListingParser::stopReading(LineReader& reader)
+{
+    int stoppedAt = m_line;
+    std::string line;
+    try {
+        while (nextLine(reader, line)) {
+        }
+    } catch (const RunError&) {
+        // The lines beyond a read failure cannot be counted: those counted so far are named.
+    }
+    m_unused.stopReading(stoppedAt, m_line, p.StationText);
+}
+
 StationPart ListingParser::readStation(std::string_view line)
 {
     p.FirstField = std::string(before(line, ','));

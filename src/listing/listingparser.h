@@ -1,8 +1,12 @@
 #pragma once
 
 #include "listing/listingline.h"
+#include "listing/unusedlines.h"
 #include "store/bookpage.h"
+#include "store/messenger.h"
 #include "store/reportstore.h"
+#include "store/runerror.h"
+#include "store/textfile.h"
 
 #include <string>
 #include <string_view>
@@ -13,8 +17,33 @@ namespace quarrow {
 // page that the next station goes to, and the way they take a line and write its texts.
 class ListingParser
 {
+public:
+    // Says which station lines the book does not hold, if any, once reading has ended.
+    void tellUnusedLines(Messenger& messenger) const;
+
 protected:
-    explicit ListingParser(ReportStore& store) : s(store), p(store.Parser) {}
+    ListingParser(ReportStore& store, int stationLines)
+        : s(store), p(store.Parser), m_unused(stationLines)
+    {}
+
+    // The next line of the listing, counted.
+    bool nextLine(LineReader& reader, std::string& line);
+
+    // Hands every further line to `handle`; an error stops the reading, and the lines from
+    // there on are counted as not used.
+    template <typename Handle>
+    void readStations(LineReader& reader, Handle handle)
+    {
+        std::string line;
+        try {
+            while (nextLine(reader, line))
+                handle(line);
+        } catch (const RunError&) {
+            stopReading(reader);
+            throw;
+        }
+        m_unused.endListing();
+    }
 
     // Takes FirstField and StationText from a cleaned station line; StationText is named in
     // a failure message even when the line is cut short.
@@ -33,7 +62,12 @@ protected:
 
     ReportStore& s;
     ParserState& p;
+    UnusedLines m_unused;
+    int m_line = 0; // the number of the line read last
     int m_block = 2;
+
+private:
+    void stopReading(LineReader& reader);
 };
 
 } // namespace quarrow

@@ -21,15 +21,14 @@ const std::string kFourBlanks(4, ' ');
 class UndividedParser : public ListingParser
 {
 public:
-    explicit UndividedParser(ReportStore& store) : ListingParser(store) {}
+    explicit UndividedParser(ReportStore& store) : ListingParser(store, 2) {}
 
     void run()
     {
         LineReader reader(s.InputFileName);
         std::string line;
-        reader.next(line); // the roadway-type line
-        while (reader.next(line))
-            handleLine(line);
+        nextLine(reader, line); // the roadway-type line
+        readStations(reader, [this](std::string_view station) { handleLine(station); });
         addPageItem(s.UndividedPages, s.PageIndex);
         s.LastPage = s.PageIndex;
     }
@@ -55,12 +54,15 @@ private:
         std::string_view fields = fieldsOf(part);
         bool secondLine = p.StationText == p.PrevStationText;
         if (secondLine) {
+            m_unused.continueStation(m_line);
             splitFields(fields, p.RightFields);
             buildBlock(s.UndividedPages.write(s.PageIndex));
             completeStation();
+            m_unused.completeStation();
             if (p.PageTurned != 1)
                 --m_block;
         } else {
+            m_unused.startStation(m_line, p.StationText);
             splitFields(fields, p.LeftFields);
         }
         p.PageTurned = 0;
@@ -211,15 +213,17 @@ bool ParseUndivided(ReportStore& store, Messenger& messenger)
     startNewBook(store);
     store.PageIndex = 0;
     UndividedParser parser(store);
+    bool read = true;
     try {
         parser.run();
-        return true;
     } catch (const RunError&) {
         messenger.show(" Please correct data input file at station: " +
                        utf8FromWindows1252(store.Parser.StationText));
         parser.keepBookSoFar();
-        return false;
+        read = false;
     }
+    parser.tellUnusedLines(messenger);
+    return read;
 }
 
 } // namespace quarrow

@@ -11,7 +11,8 @@ namespace quarrow {
 //
 // At the first line that cannot be read the parser tells the user which station to correct
 // and stops; the book keeps the pages built so far (LastPage is the page reached) so that
-// it can still be paged and saved. Returns false after such a failure.
+// it can still be paged and saved. Returns false after such a failure. Last, the user is
+// told which station lines the book does not hold, if any.
 bool ParseUndivided(ReportStore& store, Messenger& messenger);
 
 } // namespace quarrow

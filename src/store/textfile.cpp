@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace quarrow {
@@ -150,13 +151,21 @@ void SafeFileWriter::commit()
     }
 }
 
-void createIfMissing(const std::string& path)
+TemporaryFile::TemporaryFile(const std::string& name)
 {
-    // Append mode creates a missing file and leaves an existing one as it is.
-    std::FILE* file = openFile(path, "ab");
-    if (!file)
-        fail(describeOpenFailure(errno, true));
-    std::fclose(file);
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    if (ec)
+        return;
+    m_path = folder / (std::filesystem::path("quarrow-") += filePath(name).filename());
+    std::ofstream(m_path, std::ios::binary | std::ios::trunc);
+}
+
+TemporaryFile::~TemporaryFile()
+{
+    std::error_code ec;
+    if (!m_path.empty())
+        std::filesystem::remove(m_path, ec);
 }
 
 } // namespace quarrow

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +52,20 @@ private:
     std::FILE* m_file = nullptr;
 };
 
-// Creates an empty file unless a file of that name exists already.
-void createIfMissing(const std::string& path);
+// An empty file in the system's temporary folder, named "quarrow-" and the last part of
+// `name`, that is removed again when this ends. The divided book's work files are such: they
+// hold nothing, so they need no room beside a listing on a read-only share, and none is left
+// behind. A file that cannot be made is done without, since nothing is ever read from it.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const std::string& name);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+private:
+    std::filesystem::path m_path;
+};
 
 } // namespace quarrow
