@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -34,10 +35,7 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
     : m_dialogs(dialogs), m_messenger(std::make_unique<DialogMessenger>(*this)),
       m_printer(platform), m_renderer(m_store, *m_messenger, m_printer, std::move(today))
 {
-    m_openDialog.folder =
-        QSettings()
-            .value(kLastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .toString();
+    m_openDialog.folder = startFolder();
     // The edit, print and find dialogs are made hidden at start, over the main window: a book
     // fills their lists before the user first opens them.
     form1();
@@ -47,6 +45,18 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
 }
 
 Program::~Program() = default;
+
+// The folder of the file chosen last, while it is there; else Documents, else the home folder.
+QString Program::startFolder()
+{
+    const QString candidates[] = {
+        QSettings().value(kLastFolder).toString(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+    for (const QString& folder : candidates)
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
 
 void Program::keepFolderOf(const QString& file)
 {

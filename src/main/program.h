@@ -44,7 +44,8 @@ public:
 
     // The open-file dialog of File Browse keeps its last file and filter between uses. It
     // first opens in the folder of the file chosen last in an earlier run, kept for the user,
-    // or else in the user's Documents folder: not where the program is installed.
+    // or else, that folder gone, in the user's Documents folder or home folder: never where
+    // the program is installed or started.
     FileDialogState& openDialog() { return m_openDialog; }
     // Keeps the folder of a file chosen for the next run.
     void keepFolderOf(const QString& file);
@@ -64,6 +65,8 @@ public:
     void endProgram();
 
 private:
+    static QString startFolder();
+
     ReportStore m_store;
     Dialogs& m_dialogs;
     std::unique_ptr<Messenger> m_messenger;

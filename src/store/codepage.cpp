@@ -45,14 +45,15 @@ std::optional<char> byteOf(char32_t c)
 
 // Decodes one UTF-8 sequence at `at`. An ill-formed one (a stray or missing continuation
 // byte, an overlong form, a surrogate, beyond U+10FFFF) gives nothing and moves on by one
-// byte: read leniently, an overlong "/" would pass as a NUL and an overlong "," as a comma.
+// byte: read leniently, an overlong "/" would pass as a NUL and an overlong "," as a comma,
+// and the bytes F8 to FF, which lead no UTF-8 sequence, would lead one.
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at)
 {
     static constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
     auto lead = static_cast<unsigned char>(text[at++]);
     if (lead < 0x80)
         return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    int extra = lead >= 0xF8 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     if (extra == 0 || at + static_cast<std::size_t>(extra) > text.size())
         return std::nullopt;
     char32_t c = lead & (0x3F >> extra);

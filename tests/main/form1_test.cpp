@@ -167,13 +167,17 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
 }
 
 // A file named on the command line is chosen as File Browse chooses it. File Browse first
-// opens in the folder of the file chosen last in an earlier run, else in the user's Documents.
+// opens in the folder of the file chosen last in an earlier run, else, none or that folder
+// gone, in the user's Documents or home folder.
 TEST_F(MainWindow, TheFirstFileBrowseOpensWhereTheUserWorks)
 {
-    QSettings().clear();
-    Program firstRun(dialogs, platform, testDate);
-    EXPECT_EQ(firstRun.openDialog().folder,
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (const QString& kept : {QString(), QString::fromStdString(nameOf(dir.path() / "gone"))}) {
+        QSettings().setValue(QStringLiteral("lastFolder"), kept);
+        QString folder = Program(dialogs, platform, testDate).openDialog().folder;
+        EXPECT_TRUE(QFileInfo(folder).isDir() && (folder == documents || folder == QDir::homePath()))
+            << folder.toStdString();
+    }
     std::string book = listing("sr22.stk", readFile(sampleFile("sr22-undivided.stk")));
     form1().chooseFile(QString::fromStdString(book));
     form1().chooseFile(QStringLiteral("none.stk"));
