@@ -178,12 +178,14 @@ void frmPrint::redraw()
 void frmPrint::Preview()
 {
     showSearchMenus();
-    if (!isVisible()) {
-        m_frameUnknown = true;
-        show();
-    } else if (m_fittedArea !=
-               std::pair(m_program.store().PrintWidthChars, m_program.store().PrintHeightLines)) {
+    if (m_fittedArea !=
+        std::pair(m_program.store().PrintWidthChars, m_program.store().PrintHeightLines))
         fitToScreen();
+    if (!isVisible()) {
+        // Shown again, the window keeps the frame it had: only a first showing waits for it,
+        // or the user's first drag would fit the window again.
+        m_frameUnknown = frameGeometry().size() == size();
+        show();
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
