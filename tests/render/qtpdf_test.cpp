@@ -43,9 +43,15 @@ TEST(QtPdf, TextsStandAtTheirCellsInTheirFonts)
     // pdffonts gives two lines of headings, then a font a line.
     std::istringstream fonts(hostOutput("pdffonts \"" + dir.file("book.pdf") + "\""));
     std::string font;
-    for (int line = 0; std::getline(fonts, font); ++line)
+    int line = 0;
+    for (; std::getline(fonts, font); ++line)
         EXPECT_TRUE(line < 2 || font.find("Mono") != font.npos || font.find("Courier") != font.npos)
             << font;
+    EXPECT_GT(line, 2) << "pdffonts lists the fonts";
+    EXPECT_NE(hostOutput("pdfinfo \"" + dir.file("book.pdf") + "\"")
+                  .find("Project No: Pr\xC3\xB6ject 104, Control Number: 2207, Roadway Name: US97"),
+              std::string::npos)
+        << "the PDF's title";
     EXPECT_TRUE(QtPrintPlatform().fontFamilies().contains(QStringLiteral("Courier New")));
     QDate today = QDate::currentDate();
     EXPECT_EQ(localToday(), std::chrono::year{today.year()} /

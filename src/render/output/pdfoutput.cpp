@@ -3,6 +3,7 @@
 #include "render/output/qtpaintersurface.h"
 #include "render/output/qtprintermetrics.h"
 
+#include "store/codepage.h"
 #include "store/runerror.h"
 #include "store/textfile.h"
 
@@ -24,6 +25,16 @@ bool reportFailure(Messenger& messenger, const std::string& path, const std::str
     return false;
 }
 
+// What the page headers say the book is: its project, control and roadway.
+QString bookTitle(const ReportStore& store)
+{
+    const BookPage& first = (isDivided(store) ? store.LeftPages : store.UndividedPages).read(0);
+    std::string title = "Project No: " + store.ProjectNumber +
+                        ", Control Number: " + store.ControlNumber +
+                        ", Roadway Name: " + first.RoadwayName;
+    return QString::fromStdString(utf8FromWindows1252(title));
+}
+
 // False when the job was stopped.
 bool drawBook(QIODevice& pdf, const ReportStore& store, Messenger& messenger,
               const DateSource& today, const std::optional<PageRange>& pages,
@@ -31,6 +42,7 @@ bool drawBook(QIODevice& pdf, const ReportStore& store, Messenger& messenger,
 {
     QPdfWriter writer(&pdf);
     writer.setCreator(QStringLiteral("Quarrow Print Book"));
+    writer.setTitle(bookTitle(store));
     writer.setPageLayout(referencePageLayout());
     QPainter painter;
     if (!painter.begin(&writer))

@@ -248,21 +248,28 @@ void frmPrint::PrnSelPages_Click()
 // job cancelled from its progress dialog is killed and says nothing more. A job printed
 // leaves the last page it printed as the page shown, though the window is not drawn anew;
 // its message names the printer the job went to, whichever the font and printer dialog left
-// current.
+// current, or the PDF file the pages were saved as.
 void frmPrint::printPages(const std::optional<PageRange>& pages)
 {
     m_program.trap("Program Error : ", " occured in viewPrint_click", [&] {
         QPrinter* printer = m_program.printer().printer();
         QString device = m_program.printer().deviceName();
+        QString said;
         if (!printer) {
             auto pdf = printIntoPdf(pages);
             if (!pdf)
                 return;
-            device = *pdf;
-        } else if (!runPrintJob([&](const PrintProgress& progress) {
-                       return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
-                                             m_program.messenger(), pages, progress);
-                   })) {
+            said = (pages ? QStringLiteral("The pages chosen have been saved as ")
+                          : QStringLiteral("The book has been saved as ")) +
+                   *pdf + QStringLiteral(".");
+        } else if (runPrintJob(QStringLiteral("Printing the book..."),
+                               [&](const PrintProgress& progress) {
+                                   return printOnPrinter(*printer, m_program.store(),
+                                                         m_program.renderer(),
+                                                         m_program.messenger(), pages, progress);
+                               })) {
+            said = QStringLiteral("Pages have been sent to ") + device + QStringLiteral(" printer.");
+        } else {
             return;
         }
         ReportStore& store = m_program.store();
@@ -270,9 +277,7 @@ void frmPrint::printPages(const std::optional<PageRange>& pages)
             showPage(store, job.back());
             store.PageIndex = job.back().index;
         }
-        m_program.message(QStringLiteral("Pages have been sent to ") + device +
-                              QStringLiteral(" printer."),
-                          this);
+        m_program.message(said, this);
     });
 }
 
@@ -280,10 +285,10 @@ void frmPrint::printPages(const std::optional<PageRange>& pages)
 // the job's end: no other command may replace the printer, the book or this window while
 // they are printed, and a message the job raises opens over it. The dialog is gone when the
 // job has ended, before anything is said about it.
-bool frmPrint::runPrintJob(const std::function<bool(const PrintProgress&)>& job)
+bool frmPrint::runPrintJob(const QString& label,
+                           const std::function<bool(const PrintProgress&)>& job)
 {
-    JobProgress dialog(QStringLiteral("Printing the book..."), QStringLiteral("Cancel"), 0, 1,
-                       this);
+    JobProgress dialog(label, QStringLiteral("Cancel"), 0, 1, this);
     dialog.setObjectName(QStringLiteral("printProgress"));
     dialog.setWindowTitle(kProgramTitle);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -305,7 +310,8 @@ std::optional<QString> frmPrint::printIntoPdf(const std::optional<PageRange>& pa
     auto file = askPdfFileName(m_program, this);
     if (!file)
         return std::nullopt;
-    bool printed = runPrintJob([&](const PrintProgress& progress) {
+    bool printed = runPrintJob(QStringLiteral("Saving the book as a PDF file..."),
+                               [&](const PrintProgress& progress) {
         return printBookToPdf(m_program.store(), file->toStdString(), m_program.messenger(),
                               m_program.renderer().dateSource(), pages, progress);
     });

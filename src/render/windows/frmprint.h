@@ -53,7 +53,7 @@ private:
     void turnTo(std::optional<PageRef> page, const QString& atTheEnd);
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
-    bool runPrintJob(const std::function<bool(const PrintProgress&)>& job);
+    bool runPrintJob(const QString& label, const std::function<bool(const PrintProgress&)>& job);
     std::optional<QString> printIntoPdf(const std::optional<PageRange>& pages);
 
     Desktop& m_program;
