@@ -60,6 +60,9 @@ Form5::Form5(Desktop& program, QWidget* parent) : QDialog(parent), m_program(pro
     connect(command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &Form5::Command3_Click);
     connect(m_print, &QPushButton::clicked, this, [this] { Command1_Click(1); });
+    // Enter in a page box prints, as the window's main button.
+    for (QLineEdit* box : {m_text1, m_text2})
+        connect(box, &QLineEdit::returnPressed, this, [this] { Command1_Click(1); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { Command1_Click(0); });
     takeBook();
 }
@@ -116,8 +119,11 @@ std::int32_t Form5::pageCount() const
     return m_label6->text().toInt();
 }
 
+// The dialog opens with the focus in the first page box, so that the numbers typed at once
+// go there.
 std::optional<PageRange> Form5::choosePages()
 {
+    m_text1->setFocus();
     if (exec() == QDialog::Accepted)
         return PageRange{m_PrintFromPage, m_PrintToPage, chosenSide()};
     m_PrintFromPage = 0;
