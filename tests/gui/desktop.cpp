@@ -12,6 +12,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -25,6 +26,7 @@ void ScriptedDialogs::message(QWidget* parent, const QString& text)
     QWidget* modal = QApplication::activeModalWidget();
     EXPECT_TRUE(!modal || parent == modal) << "message under a dialog: " << text.toStdString();
     messages << text;
+    messageParents << (parent ? parent->objectName() : QString());
     if (realMessages)
         QtDialogs().message(parent, text);
 }
@@ -136,8 +138,15 @@ void DesktopTest::browse(const std::string& path)
     if (store.ReportState == 2 && dialogs.answers.empty())
         dialogs.answers = {false, false};
     if (dialogs.realOpenDialog)
-        modals.then(QStringLiteral("openFileDialog"), [path](QDialog& dialog) {
-            static_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(path));
+        modals.then(QStringLiteral("openFileDialog"), [this, path](QDialog& dialog) {
+            auto& files = static_cast<QFileDialog&>(dialog);
+            openFilters << files.selectedNameFilter();
+            // The user shows the files of the kind chosen.
+            QString pattern = QStringLiteral("*.") + QFileInfo(QString::fromStdString(path)).suffix();
+            for (const QString& filter : files.nameFilters())
+                if (filter.contains(pattern))
+                    files.selectNameFilter(filter);
+            files.selectFile(QString::fromStdString(path));
             dialog.accept();
             if (dialog.isVisible()) {
                 ADD_FAILURE() << "the file dialog did not take " << path;

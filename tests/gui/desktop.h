@@ -36,6 +36,7 @@ public:
                   FileDialogState& state) override;
 
     QStringList messages;
+    QStringList messageParents; // the object name of the window each message stood over
     QStringList questions; // "title: text" of each
     std::deque<bool> answers;
     // The file each dialog returns; nothing stands for Cancel.
@@ -127,6 +128,7 @@ protected:
 
     TempDir dir;
     ScriptedDialogs dialogs;
+    QStringList openFilters; // the filter each of the program's own open-file dialogs opened with
     FakePrintPlatform platform;
     ModalScript modals;
     Program program;

@@ -89,7 +89,7 @@ TEST_F(MainWindow, PreviewRefusesWhatItCannotBuildAndForgetsTheBookShown)
 
 // Listings and report files, chosen through the program's file dialog in folders of any
 // name, open on the first page of the (left) book; a name is routed by its extension, not by
-// a ".stk" elsewhere in its path.
+// a ".stk" elsewhere in its path. The dialog opens with the filter chosen last.
 TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
 {
 #ifndef _WIN32 // Windows has a file dialog of its own.
@@ -127,6 +127,10 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         EXPECT_LT(label.geometry().right(), child(form1(), "cmdBrowse").x());
     }
     EXPECT_EQ(modals.shown.filter(QStringLiteral("frmSystem")).size(), 5);
+#ifndef _WIN32
+    EXPECT_EQ(openFilters.join(QLatin1Char('|')).count(QStringLiteral("*.stk")), 1)
+        << "the dialog opens with the filter chosen last";
+#endif
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

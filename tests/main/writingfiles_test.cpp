@@ -115,6 +115,7 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
         store.ReportState = 2;
         store.UnsavedCorrections = true;
         dialogs.messages.clear();
+        dialogs.messageParents.clear();
     };
     // What is in the folder: the files as read, a link as the name it points at.
     auto contents = [&] {
@@ -162,6 +163,10 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
         EXPECT_TRUE(dialogs.messages.join("").startsWith(message) || message.isEmpty())
             << dialogs.messages.join("|").toStdString();
         EXPECT_EQ(dialogs.messages.isEmpty(), message.isEmpty());
+        if (row[3] == "last" && (row[0] == "Save as PDF" || row[0] == "PrintAll")) {
+            EXPECT_EQ(dialogs.messageParents.value(0), QStringLiteral("printProgress"))
+                << "said over the job's progress, which stays until the job has ended";
+        }
         EXPECT_TRUE(program.isPrintWindowLoaded()) << "the book is kept";
         EXPECT_TRUE(dialogs.saveAnswers.empty() && dialogs.answers.empty());
     }

@@ -63,6 +63,9 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
     preview();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&printWindow()));
     EXPECT_FALSE(printWindow().isMinimized());
+    printWindow().showMaximized();
+    preview();
+    EXPECT_TRUE(printWindow().isMaximized()) << "Preview leaves a maximized window as it is";
     item("viewEnd").trigger();
     EXPECT_FALSE(program.isPrintWindowLoaded());
 }
