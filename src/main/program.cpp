@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -141,17 +142,32 @@ void Program::redrawPage()
 
 void Program::editStation()
 {
-    form2().mnuEdit_Click();
+    overDisplayWindow(form2(), [this] { form2().mnuEdit_Click(); });
 }
 
 void Program::goToStation(const std::string& side)
 {
-    station().goToStation(side);
+    overDisplayWindow(station(), [&] { station().goToStation(side); });
 }
 
 std::optional<PageRange> Program::choosePages()
 {
-    return form5().choosePages();
+    std::optional<PageRange> pages;
+    overDisplayWindow(form5(), [&] { pages = form5().choosePages(); });
+    return pages;
+}
+
+// The display window's commands open their dialog over it, centred on it, and give the focus
+// back to it when the dialog closes; between uses the dialog belongs to the main window,
+// which made it and outlives the display window.
+void Program::overDisplayWindow(QDialog& dialog, const std::function<void()>& run)
+{
+    QPointer<QDialog> kept(&dialog);
+    if (isPrintWindowLoaded())
+        dialog.setParent(&printWindow(), dialog.windowFlags());
+    run();
+    if (kept)
+        kept->setParent(&form1(), kept->windowFlags());
 }
 
 QString Program::pickPage()

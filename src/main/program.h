@@ -4,7 +4,10 @@
 #include "render/output/printerchoice.h"
 #include "render/pepprint.h"
 
+#include <functional>
 #include <memory>
+
+class QDialog;
 
 namespace quarrow {
 
@@ -66,6 +69,7 @@ public:
 
 private:
     static QString startFolder();
+    void overDisplayWindow(QDialog& dialog, const std::function<void()>& run);
 
     ReportStore m_store;
     Dialogs& m_dialogs;

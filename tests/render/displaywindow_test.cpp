@@ -78,6 +78,7 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
     open(dir.write("us97.txt", dividedListing(7)));
     modals.then(QStringLiteral("Form5"), [this](QDialog& dialog) {
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "Text1"));
+        EXPECT_EQ(dialog.parentWidget(), &printWindow()) << "over the window it was opened from";
         auto& sides = child<QComboBox>(dialog, "Combo2");
         EXPECT_EQ(child<QLabel>(dialog, "Label3").text(), QStringLiteral("Total Left Side Pages:"));
         sides.setCurrentIndex(1);
