@@ -10,6 +10,8 @@ inline constexpr double kColumnsPerInch = 12.0;
 inline constexpr double kLinesPerInch = 6.0;
 inline constexpr double kTwipsPerColumn = kTwipsPerInch / kColumnsPerInch;
 inline constexpr double kTwipsPerLine = kTwipsPerInch / kLinesPerInch;
+// The report font's size, whose fixed-pitch characters are each one column wide.
+inline constexpr double kReportFontPoints = 10.0;
 inline constexpr int kTwipsPerPixel = 15;
 // 96 pixels to the inch, as an image's resolution.
 inline constexpr int kPixelsPerMeter = 3780;

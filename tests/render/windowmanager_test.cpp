@@ -55,7 +55,7 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
                 return frame.height() == room.height() &&
                        std::abs(double(frame.width()) / frame.height() - shape) < 0.01;
             },
-            10000))
+            30000))
             << "as tall as the screen holds it, in the printable area's shape";
         QRect frame = window.frameGeometry();
         EXPECT_TRUE(room.contains(frame))
@@ -65,6 +65,8 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         if (showing == 2) {
             QPoint dragged = frame.topLeft() + QPoint(frame.x() - room.x() >= 20 ? -20 : 20, 0);
             window.move(dragged);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return window.frameGeometry() == QRect(dragged, frame.size()); }, 10000));
             QTest::qWait(300);
             EXPECT_EQ(window.frameGeometry(), QRect(dragged, frame.size()));
         }

@@ -20,6 +20,9 @@ constexpr double kRuleWidthInches = 1.0 / 96.0;
 
 const QString kCourierNew = QStringLiteral("Courier New");
 
+// The size of the characters on the screen, against the columns they stand in.
+constexpr double kScreenCharacterSize = 0.9;
+
 bool isInstalledFont(const QString& family)
 {
     return family == kCourierNew || (!family.isEmpty() && (QFontDatabase::hasFamily(family) ||
@@ -125,7 +128,21 @@ void QtPainterSurface::useFont()
 {
     if (!m_fontChanged)
         return;
-    m_painter.setFont(m_font);
+    // The page's columns are as wide as the report font's characters, on paper. On the
+    // screen the font is drawn at a size rounded to whole pixels, and the difference adds up
+    // along a text until its last characters cross the column's rule or run into the next
+    // text, the more so on a scaled screen: there the characters are spaced as wide as a
+    // column, and drawn a little smaller, so that a text as long as its cell ends short of
+    // the cell's rule.
+    QFont font = m_font;
+    if (m_kind == SurfaceKind::Window) {
+        double column = units::kTwipsPerColumn * m_deviceUnitsX * m_font.pointSizeF() /
+                        units::kReportFontPoints;
+        font.setPointSizeF(m_font.pointSizeF() * kScreenCharacterSize);
+        double drawn = QFontMetricsF(font, m_painter.device()).horizontalAdvance(QLatin1Char('0'));
+        font.setLetterSpacing(QFont::AbsoluteSpacing, column - drawn);
+    }
+    m_painter.setFont(font);
     m_ascent = QFontMetricsF(m_painter.font(), m_painter.device()).ascent();
     m_fontChanged = false;
 }
