@@ -76,9 +76,12 @@ TEST_F(StationDialogs, GoToShowsThePageOfTheStation)
     EXPECT_EQ(store.CurrentPage * 10 + store.BlockIndex, 21);
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"mnuGoToStation", "1 13+00", "2"},
-        {"mnuGoToStation", "3 99+00", "0"},
-        {"mnuGoToStation", "1 abc", "0Program Error: Type mismatch occured in ConvertInDouble"},
-        {"mnuGoToStation", "10+50", "1 Program Error : Invalid procedure call or argument"},
+        {"mnuGoToStation", "3 99+00", "3Station 99+00 is not in this book."},
+        {"mnuGoToStation", "1 abc",
+         "3Program Error: Type mismatch occured in ConvertInDoubleStation abc is not in this "
+         "book."},
+        {"mnuGoToStation", "10+50", "0"},
+        {"mnuGoToStation", "99+99", "1Station 99+99 is not in this book."},
     };
     for (auto [menu, text, expected] : rows) {
         printWindow().viewForward_Click();
