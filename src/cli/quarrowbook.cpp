@@ -1,6 +1,7 @@
 #include "cli/quarrowbook.h"
 
 #include "main/input/inputdriver.h"
+#include "render/pagelayout.h"
 #include "store/codepage.h"
 #include "store/messenger.h"
 #include "store/platformfile.h"
@@ -9,6 +10,7 @@
 
 #include <optional>
 #include <ostream>
+#include <tuple>
 
 namespace quarrow {
 namespace {
@@ -75,12 +77,14 @@ std::optional<std::string>* valueOption(Options& options, const std::string& arg
 }
 
 // The page header's texts arrive as UTF-8 and are printed in the book's Windows-1252, as the
-// windows take them; a character the book cannot hold is refused rather than printed as "?".
+// windows take them; a character the book cannot hold is refused rather than printed as "?",
+// and a text longer than the header shows rather than printed over the date or page number.
 void takeHeaderTexts(Options& options, std::string& error)
 {
-    const std::pair<const char*, std::optional<std::string>*> texts[] = {
-        {"--project", &options.project}, {"--control", &options.control}};
-    for (auto [name, text] : texts) {
+    const std::tuple<const char*, std::optional<std::string>*, int> texts[] = {
+        {"--project", &options.project, layout::kProjectNumberChars},
+        {"--control", &options.control, layout::kControlNumberChars}};
+    for (auto [name, text, chars] : texts) {
         if (!*text)
             continue;
         auto book = exactWindows1252FromUtf8(**text);
@@ -89,6 +93,11 @@ void takeHeaderTexts(Options& options, std::string& error)
                                     : std::string(name) + " \"" + **text +
                                           "\" holds a character that the book, written in "
                                           "Windows-1252, cannot hold.";
+            return;
+        }
+        if (static_cast<int>(book->size()) > chars) {
+            error = std::string(name) + " takes at most " + std::to_string(chars) +
+                    " characters: the page header shows no more.";
             return;
         }
         **text = *book;

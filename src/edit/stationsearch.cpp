@@ -82,4 +82,9 @@ bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page
     return false;
 }
 
+std::string notInBook(std::string_view station)
+{
+    return "Station " + std::string(station) + " is not in this book.";
+}
+
 } // namespace quarrow

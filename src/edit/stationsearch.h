@@ -4,6 +4,7 @@
 #include "store/reportstore.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quarrow {
@@ -27,5 +28,8 @@ bool SearchStationDivided(ReportStore& store, std::string_view station, std::int
 // SearchStation or SearchStationDivided by RoadwayType; false for any other type.
 bool searchBook(ReportStore& store, std::string_view station, std::int16_t& page,
                 Messenger& messenger);
+
+// What Go To and Edit answer for a station that searchBook does not find.
+std::string notInBook(std::string_view station);
 
 } // namespace quarrow

@@ -6,6 +6,7 @@
 #include "desktop/reportsaving.h"
 #include "main/input/inputdriver.h"
 #include "main/program.h"
+#include "render/pagelayout.h"
 #include "render/windows/frmprint.h"
 #include "render/windows/frmsystem.h"
 #include "store/bookpages.h"
@@ -45,9 +46,11 @@ Form1::Form1(Program& program) : m_program(program)
     m_label2 = addLabel(this, "Label2", QStringLiteral("Project Number:"),
                         twips(120, 720, 1932, 372), sansSerifFont(9.75, true));
     m_txtProjectNumber = addLineEdit(this, "txtProjectNumber", twips(3000, 720, 4335, 285));
+    m_txtProjectNumber->setMaxLength(layout::kProjectNumberChars);
     m_label3Control = addLabel(this, "Label3_0", QStringLiteral("Control Number:"),
                                twips(120, 1320, 1932, 252), sansSerifFont(9.75, true));
     m_txtControlNumber = addLineEdit(this, "txtControlNumber", twips(3000, 1320, 4335, 285));
+    m_txtControlNumber->setMaxLength(layout::kControlNumberChars);
     m_label3File = addLabel(this, "Label3_1", QStringLiteral("FILE NAME:"),
                             twips(120, 2040, 1575, 255), sansSerifFont(9.75, true));
     m_lblFilename = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "render/pagerenderer.h"
 
+#include "render/pagelayout.h"
 #include "render/units.h"
 
 #include <array>
@@ -12,74 +13,10 @@
 namespace quarrow {
 namespace {
 
+using namespace layout;
+
 constexpr const char* kFallbackFont = "Courier New";
 constexpr double kFontPoints = 10.0;
-
-// A rule from (W - a, H - b), `right` columns long or `down` lines long.
-struct Rule
-{
-    int a;
-    int b;
-    int right;
-    int down;
-};
-
-constexpr std::array<Rule, 4> kFrameRules{{
-    {91, 63, 84, 0},
-    {91, 63, 0, 58},
-    {7, 63, 0, 58},
-    {91, 5, 84, 0},
-}};
-
-constexpr std::array<Rule, 13> kTableRules{{
-    {91, 58, 84, 0}, // stake-table title row
-    {91, 57, 84, 0},
-    {71, 58, 0, 53}, // column rules of both tables, down to the frame's bottom
-    {44, 58, 0, 53},
-    {35, 58, 0, 53},
-    {91, 49, 84, 0}, // between stake blocks
-    {91, 40, 84, 0},
-    {91, 31, 84, 0}, // hub-table title row
-    {91, 30, 84, 0},
-    {61, 31, 0, 26}, // hub-table column rules
-    {17, 31, 0, 26},
-    {91, 22, 84, 0}, // between hub blocks
-    {91, 14, 84, 0},
-}};
-
-struct Title
-{
-    int a;
-    const char* text;
-};
-
-constexpr int kStakeTitleLine = 58;
-constexpr std::array<Title, 4> kStakeTitles{{
-    {90, "Station"},
-    {68, "Lt.Cut/Lt.Fill Stake"},
-    {42, "C.L"},
-    {33, "Rt.Cut/Rt.Fill Stake"},
-}};
-
-constexpr int kHubTitleLine = 31;
-constexpr std::array<Title, 6> kHubTitles{{
-    {90, "Station"},
-    {70, "Lt. Hub"},
-    {60, "Cut/Fill Stake"},
-    {42, "C.L"},
-    {33, "Cut/Fill Stake"},
-    {16, "Rt. Hub"},
-}};
-
-// Cells: a column's W - a, and each block's first line as H - b (block 0 at the top).
-constexpr std::array<int, 4> kStakeColumns{89, 70, 43, 33};
-constexpr std::array<int, 3> kStakeBlockLines{56, 48, 39};
-constexpr std::array<int, 6> kHubColumns{89, 70, 61, 43, 33, 16};
-constexpr std::array<int, 3> kHubBlockLines{29, 21, 13};
-constexpr int kDrawnBlocks = 3;
-constexpr int kCellLines = 6;
-// A divided book's station column also shows line 6.
-constexpr int kDividedStationLines = 7;
 
 // Turns a page position (W - a, H - b) into the surface's unit: character cells on the
 // printer, twips times the zoom on the window.
@@ -201,9 +138,18 @@ void PageRenderer::writeHeader(DrawingSurface& surface, const PageMetrics& metri
     eachWithCourierFallback(
         surface, [&] { surface.setFontSize(grid.fontSize()); }, [&] { surface.setBold(true); },
         [&] { surface.setFontTransparent(true); },
-        [&] { putAt(surface, grid.x(89), grid.y(62), "Project No: " + m_store.ProjectNumber); },
-        [&] { putAt(surface, grid.x(89), grid.y(61), "Control Number: " + m_store.ControlNumber); },
-        [&] { putAt(surface, grid.x(35), grid.y(62), "Date: " + pageDate(m_today())); },
+        [&] {
+            putAt(surface, grid.x(kHeaderLeft), grid.y(kProjectLine),
+                  std::string(kProjectLabel) + m_store.ProjectNumber);
+        },
+        [&] {
+            putAt(surface, grid.x(kHeaderLeft), grid.y(kControlLine),
+                  std::string(kControlLabel) + m_store.ControlNumber);
+        },
+        [&] {
+            putAt(surface, grid.x(kHeaderRight), grid.y(kProjectLine),
+                  "Date: " + pageDate(m_today()));
+        },
         [&] { surface.setFontSize(grid.fontSize()); }, [&] { surface.setBold(false); });
 }
 
@@ -237,8 +183,12 @@ void PageRenderer::drawContents(DrawingSurface& surface, const PageMetrics& metr
         return;
     PageGrid grid(metrics, surface.kind());
     eachWithCourierFallback(
-        surface, [&] { putAt(surface, grid.x(89), grid.y(60), roadwayText(*book, page.side)); },
-        [&] { putAt(surface, grid.x(35), grid.y(61), pageNumberText(page)); });
+        surface,
+        [&] {
+            putAt(surface, grid.x(kHeaderLeft), grid.y(kRoadwayLine),
+                  roadwayText(*book, page.side));
+        },
+        [&] { putAt(surface, grid.x(kHeaderRight), grid.y(kControlLine), pageNumberText(page)); });
     // A divided book's station column also shows line 6.
     int stationLines = page.side == BookSide::Undivided ? kCellLines : kDividedStationLines;
     for (int column = 0; column < StakeTable::kColumns; ++column) {

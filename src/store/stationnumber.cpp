@@ -28,6 +28,19 @@ double stationValue(std::string_view text)
 
 } // namespace
 
+bool isStationNumber(std::string_view text)
+{
+    if (!contains(text, "+") || trimBlanks(before(text, '+')).empty() ||
+        trimBlanks(after(text, '+')).empty())
+        return false;
+    try {
+        stationValue(text);
+        return true;
+    } catch (const RunError&) {
+        return false;
+    }
+}
+
 double ConvertInDouble(std::string_view text, Messenger& messenger)
 {
     try {

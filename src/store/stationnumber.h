@@ -11,4 +11,8 @@ namespace quarrow {
 // and gives NaN, which equals no station.
 double ConvertInDouble(std::string_view text, Messenger& messenger);
 
+// Whether a text is written as a station number: hundreds, "+" and the rest, both numbers as
+// ConvertInDouble reads them. Books whose station cells all are can always be searched.
+bool isStationNumber(std::string_view text);
+
 } // namespace quarrow

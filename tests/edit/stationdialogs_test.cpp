@@ -76,9 +76,12 @@ TEST_F(StationDialogs, GoToShowsThePageOfTheStation)
     EXPECT_EQ(store.CurrentPage * 10 + store.BlockIndex, 21);
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"mnuGoToStation", "1 13+00", "2"},
-        {"mnuGoToStation", "3 99+00", "0"},
-        {"mnuGoToStation", "1 abc", "0Program Error: Type mismatch occured in ConvertInDouble"},
-        {"mnuGoToStation", "10+50", "1 Program Error : Invalid procedure call or argument"},
+        {"mnuGoToStation", "3 99+00", "3Station 99+00 is not in this book."},
+        {"mnuGoToStation", "1 abc",
+         "3Program Error: Type mismatch occured in ConvertInDoubleStation abc is not in this "
+         "book."},
+        {"mnuGoToStation", "10+50", "0"},
+        {"mnuGoToStation", "99+99", "1Station 99+99 is not in this book."},
     };
     for (auto [menu, text, expected] : rows) {
         printWindow().viewForward_Click();
@@ -108,14 +111,14 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
         QTest::keyClick(&box(e, "Text3"), Qt::Key_Return);
         EXPECT_EQ(box(e, "Text3").toPlainText(), QStringLiteral("F 2.50"));
         box(e, "Text1").setPlainText(QStringLiteral(" 14+55 "));
-        box(e, "Text2").setPlainText(QStringLiteral("F  9.99 \n @  31.00\n3\n4\n5\n6\n7\n8"));
+        box(e, "Text2").setPlainText(QStringLiteral("F  9.99 \n @  31.00\n3\n4\n5\n6\n\n \n"));
         click(e, "Command1_0");
     });
     const BookPage& page = store.UndividedPages.read(3);
     EXPECT_EQ(store.CurrentPage * 10 + store.BlockIndex, 32);
     EXPECT_EQ(page.StakeCells.at(2, 0, 0) + page.StakeCells.at(2, 1, 0) +
-                  page.StakeCells.at(2, 1, 6),
-              "14+55F  9.997");
+                  page.StakeCells.at(2, 1, 5) + page.StakeCells.at(2, 1, 6),
+              "14+55F  9.996");
     EXPECT_EQ(page.StakeCells.at(2, 1, 1), "@  31.00");
     EXPECT_NE(printWindow().view().image(), before);
     EXPECT_EQ(store.StationItems[9], "14+50");
@@ -135,19 +138,30 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
     EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Saving Report File: ")).size(), 4);
 }
 
-// Nothing changes when the editor is cancelled, a text could not be kept in the report file,
-// or the station is not in the book.
+// Nothing changes when the editor is cancelled, a text could not be kept in the report file
+// or drawn where the page shows it, the station would be no station number, or the station
+// is not in the book.
 TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
 {
     open(dir.write("sr22.txt", undividedListing(6)));
     BookPage before = store.UndividedPages.read(0);
     edit(QStringLiteral("10+00"), QStringLiteral("left"), QStringLiteral("Edit"), [](QDialog& e) {
-        box(e, "Text4").setPlainText(QStringLiteral("C 1,5"));
-        click(e, "Command1_0");
-        box(e, "Text4").setPlainText(QStringLiteral("C 1.5"));
-        for (const char* station : {"1000", "", "\n10+00"}) {
-            box(e, "Text1").setPlainText(QString::fromLatin1(station));
+        const std::pair<const char*, const char*> refused[] = {
+            {"Text4", "C 1,5"},
+            {"Text1", "1000"},
+            {"Text1", ""},
+            {"Text1", "\n10+00"},
+            {"Text1", "AB+CD"},
+            {"Text1", "10+"},
+            {"Text2", "1\n2\n3\n4\n5\n6\n 7"},
+            {"Text3", "C 123.456"},
+            {"Text4", "RETAINING WALL RT - STAKE BY"},
+        };
+        for (auto [name, text] : refused) {
+            QString kept = box(e, name).toPlainText();
+            box(e, name).setPlainText(QString::fromLatin1(text));
             click(e, "Command1_0");
+            box(e, name).setPlainText(kept);
         }
         EXPECT_TRUE(e.isVisible());
         click(e, "Command1_1");
@@ -155,10 +169,16 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
     edit(QStringLiteral("50+00"), QStringLiteral("left"), QStringLiteral("Edit"));
     edit(QStringLiteral("abc"), QStringLiteral("left"), QStringLiteral("Edit"));
     EXPECT_EQ(store.UndividedPages.read(0), before);
-    ASSERT_EQ(dialogs.messages.size(), 7);
-    EXPECT_EQ(dialogs.messages.mid(1, 3), QStringList(3, dialogs.messages[1]));
-    EXPECT_EQ(dialogs.messages.mid(4),
-              QStringList({"Station 50+00 is not in this book.",
+    ASSERT_EQ(dialogs.messages.size(), 12);
+    EXPECT_EQ(dialogs.messages.mid(1, 5), QStringList(5, dialogs.messages[1]));
+    EXPECT_EQ(dialogs.messages.mid(6),
+              QStringList({"\"7\" stands on line 7 of its box, but the page shows 6 lines of it. "
+                           "Please correct.",
+                           "\"C 123.456\" is wider than its cell, which holds 8 characters. "
+                           "Please correct.",
+                           "\"RETAINING WALL RT - STAKE BY\" is wider than its cell, which holds "
+                           "26 characters. Please correct.",
+                           "Station 50+00 is not in this book.",
                            "Program Error: Type mismatch occured in ConvertInDouble",
                            "Station abc is not in this book."}));
     EXPECT_EQ(store.ReportState, 2);
@@ -169,10 +189,12 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
 TEST_F(StationDialogs, CorrectionsSurviveSavingAndReopening)
 {
     open(dir.write("us97.txt", dividedListing(4)));
-    edit(QStringLiteral("10+50"), QStringLiteral("right"), QStringLiteral("Edit"),
-         [](QDialog& e) { click(e, "Command1_0"); });
+    edit(QStringLiteral("10+50"), QStringLiteral("right"), QStringLiteral("Edit"), [](QDialog& e) {
+        EXPECT_TRUE(box(e, "Text1").toPlainText().endsWith(QStringLiteral("@2.400  @12.000\n")));
+        click(e, "Command1_0");
+    });
     EXPECT_EQ(store.RightPages.read(0).StakeCells.at(1, 0, 6), "@2.400  @12.000")
-        << "line 6, which the editor does not show, is kept";
+        << "line 6 of a divided book's station, which the page draws, is shown and kept";
     printWindow().viewBackward_Click();
     edit(QStringLiteral("99+00"), QStringLiteral("right"), QStringLiteral("Edit"));
     EXPECT_EQ(shown(), "left1");

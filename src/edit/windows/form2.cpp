@@ -92,9 +92,7 @@ void Form2::openEditor()
     std::int16_t page = 0;
     if (!searchBook(store, store.EditStation, page, m_program.messenger())) {
         store.CurrentSide = shownSide;
-        m_program.message(QStringLiteral("Station ") + fromBook(store.EditStation) +
-                              QStringLiteral(" is not in this book."),
-                          this);
+        m_program.message(fromBook(notInBook(store.EditStation)), this);
         return;
     }
     store.CurrentPage = page;

@@ -52,16 +52,19 @@ void frmStation::Command1_Click()
     m_program.trap(" Program Error : ", "", [this] { find(); });
 }
 
-// The page number of a list item is dropped: the station is found wherever it stands.
+// The page number of a list item is dropped: the station is found wherever it stands. A
+// station typed alone is taken whole. One that is not in the book leaves the page as it is
+// and the dialog open, so that it can be corrected.
 void frmStation::find()
 {
     QString text = m_combo1->currentText().trimmed();
-    qsizetype blank = text.indexOf(QLatin1Char(' '));
-    if (blank < 0)
-        fail(errors::kInvalidArgument);
+    std::string station = toBook(text.mid(text.indexOf(QLatin1Char(' ')) + 1).trimmed());
     ReportStore& store = m_program.store();
     std::int16_t page = 0;
-    searchBook(store, toBook(text.mid(blank).trimmed()), page, m_program.messenger());
+    if (!searchBook(store, station, page, m_program.messenger())) {
+        m_program.message(fromBook(notInBook(station)), this);
+        return;
+    }
     store.CurrentPage = page;
     m_program.redrawPage();
     hide();

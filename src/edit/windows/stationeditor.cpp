@@ -84,7 +84,7 @@ void StationEditor::Command1_Click(int index)
 void StationEditor::update()
 {
     auto texts = boxTexts();
-    if (auto refusal = refuseEdit(m_table, texts)) {
+    if (auto refusal = refuseEdit(m_program.store(), m_table, texts)) {
         m_program.message(fromBook(*refusal), this);
         return;
     }
