@@ -16,7 +16,6 @@ namespace {
 using namespace layout;
 
 constexpr const char* kFallbackFont = "Courier New";
-constexpr double kFontPoints = 10.0;
 
 // Turns a page position (W - a, H - b) into the surface's unit: character cells on the
 // printer, twips times the zoom on the window.
@@ -28,7 +27,8 @@ public:
           m_columnUnit(kind == SurfaceKind::Window ? units::kTwipsPerColumn * metrics.drawScale
                                                    : 1.0),
           m_lineUnit(kind == SurfaceKind::Window ? units::kTwipsPerLine * metrics.drawScale : 1.0),
-          m_fontSize(kind == SurfaceKind::Window ? kFontPoints * metrics.drawScale : kFontPoints)
+          m_fontSize(kind == SurfaceKind::Window ? units::kReportFontPoints * metrics.drawScale
+                                                 : units::kReportFontPoints)
     {}
 
     double x(int a) const { return (m_width - a) * m_columnUnit; }
