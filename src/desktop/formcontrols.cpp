@@ -13,8 +13,8 @@
 namespace quarrow {
 namespace {
 
-// Enter presses the button that has the focus, as Windows' buttons do. No button becomes a
-// dialog's default, so Enter in a box presses none.
+// Enter presses the button that has the focus, as Windows' buttons do. Enter in a box
+// presses a button only where a dialog makes its main button the default.
 class CommandButton : public QPushButton
 {
 public:

@@ -20,13 +20,14 @@ class StationDialogs : public DesktopTest
 protected:
     void trigger(const char* item) { printWindow().findChild<QAction*>(item)->trigger(); }
 
-    // Go To with a station typed into the find dialog, which opens with the focus in its box.
+    // Go To with a station typed into the find dialog, which opens with the focus in its box,
+    // and Enter, which finds as Find does.
     void find(const char* menuItem, const QString& text)
     {
         modals.then(QStringLiteral("frmStation"), [text](QDialog& dialog) {
             EXPECT_EQ(dialog.focusWidget(), &child(dialog, "Combo1"));
             child<QComboBox>(dialog, "Combo1").setEditText(text);
-            click(dialog, "Command1");
+            QTest::keyClick(child<QComboBox>(dialog, "Combo1").lineEdit(), Qt::Key_Return);
             if (dialog.isVisible())
                 dialog.reject();
         });
@@ -45,7 +46,11 @@ protected:
             stations.setEditText(station);
             child<QComboBox>(dialog, "Combo2").setEditText(side);
             child<QComboBox>(dialog, "Combo3").setEditText(process);
-            QTest::mouseClick(&child(dialog, "Command1_1"), Qt::LeftButton);
+            // Add goes on with Enter in the station box, Edit with a click on OK.
+            if (process == QLatin1String("Add"))
+                QTest::keyClick(stations.lineEdit(), Qt::Key_Return);
+            else
+                QTest::mouseClick(&child(dialog, "Command1_1"), Qt::LeftButton);
         });
         if (editor)
             modals.then(process == QLatin1String("Edit") ? "Form3" : "Form4", std::move(editor));

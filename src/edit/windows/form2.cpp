@@ -32,6 +32,7 @@ Form2::Form2(Desktop& program, QWidget* parent) : QDialog(parent), m_program(pro
     m_combo2->setEditText(QStringLiteral("left"));
     m_combo3->setEditText(QStringLiteral("Edit"));
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(1); });
+    ok->setDefault(true); // Enter in a box goes on
     connect(cancel, &QPushButton::clicked, this, [this] { Command1_Click(0); });
     takeBook();
 }

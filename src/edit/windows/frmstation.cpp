@@ -24,6 +24,7 @@ frmStation::frmStation(Desktop& program, QWidget* parent) : QDialog(parent), m_p
     QPushButton* find =
         addButton(this, "Command1", QStringLiteral("Find"), twips(2040, 1200, 1095, 375));
     connect(find, &QPushButton::clicked, this, &frmStation::Command1_Click);
+    find->setDefault(true); // Enter in the station box finds
     takeBook();
 }
 
