@@ -115,6 +115,10 @@ TEST_F(StationDialogs, EditorsCorrectTheBlockOfTheStation)
                                  "1017.75  1017.75\n@16.00  @16.00\n"));
         QTest::keyClick(&box(e, "Text3"), Qt::Key_Return);
         EXPECT_EQ(box(e, "Text3").toPlainText(), QStringLiteral("F 2.50"));
+        box(e, "Text2").setFocus();
+        QTest::keyClick(&box(e, "Text2"), Qt::Key_Tab);
+        EXPECT_EQ(e.focusWidget(), &box(e, "Text3")) << "Tab goes to the next box";
+        EXPECT_FALSE(box(e, "Text2").toPlainText().contains(QLatin1Char('\t')));
         box(e, "Text1").setPlainText(QStringLiteral(" 14+55 "));
         box(e, "Text2").setPlainText(QStringLiteral("F  9.99 \n @  31.00\n3\n4\n5\n6\n\n \n"));
         click(e, "Command1_0");

@@ -44,6 +44,7 @@ StationEditor::StationEditor(Desktop& program, EditTable table, const char* name
         box->setGeometry(
             twips(left, 420, kBoxWidth, boxes[i].oneLine ? kOneLineHeight : kBoxHeight));
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setTabChangesFocus(true); // a tab in a cell would reach the book unseen
         box->setReadOnly(boxes[i].locked);
         if (boxes[i].oneLine) {
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
