@@ -142,29 +142,28 @@ void Program::redrawPage()
 
 void Program::editStation()
 {
-    overDisplayWindow(form2(), [this] { form2().mnuEdit_Click(); });
+    runOver(printWindow(), form2(), [this] { form2().mnuEdit_Click(); });
 }
 
 void Program::goToStation(const std::string& side)
 {
-    overDisplayWindow(station(), [&] { station().goToStation(side); });
+    runOver(printWindow(), station(), [&] { station().goToStation(side); });
 }
 
 std::optional<PageRange> Program::choosePages()
 {
     std::optional<PageRange> pages;
-    overDisplayWindow(form5(), [&] { pages = form5().choosePages(); });
+    runOver(printWindow(), form5(), [&] { pages = form5().choosePages(); });
     return pages;
 }
 
-// The display window's commands open their dialog over it, centred on it, and give the focus
-// back to it when the dialog closes; between uses the dialog belongs to the main window,
-// which made it and outlives the display window.
-void Program::overDisplayWindow(QDialog& dialog, const std::function<void()>& run)
+// A dialog opens over the window it was opened from, centred on it, and gives the focus back
+// to it when it closes; between uses it belongs to the main window, which made it and
+// outlives the others.
+void Program::runOver(QWidget& owner, QDialog& dialog, const std::function<void()>& run)
 {
     QPointer<QDialog> kept(&dialog);
-    if (isPrintWindowLoaded())
-        dialog.setParent(&printWindow(), dialog.windowFlags());
+    dialog.setParent(&owner, dialog.windowFlags());
     run();
     if (kept)
         kept->setParent(&form1(), kept->windowFlags());
@@ -172,7 +171,9 @@ void Program::overDisplayWindow(QDialog& dialog, const std::function<void()>& ru
 
 QString Program::pickPage()
 {
-    return form6().pickPage();
+    QString page;
+    runOver(form5(), form6(), [&] { page = form6().pickPage(); });
+    return page;
 }
 
 void Program::showNewBook()

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QDialog;
+class QWidget;
 
 namespace quarrow {
 
@@ -69,7 +70,7 @@ public:
 
 private:
     static QString startFolder();
-    void overDisplayWindow(QDialog& dialog, const std::function<void()>& run);
+    void runOver(QWidget& owner, QDialog& dialog, const std::function<void()>& run);
 
     ReportStore m_store;
     Dialogs& m_dialogs;

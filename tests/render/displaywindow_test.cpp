@@ -86,7 +86,8 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
         EXPECT_EQ(child<QLabel>(dialog, "Label3").text(),
                   QStringLiteral("Total Right Side Pages:"));
         EXPECT_EQ(child<QLabel>(dialog, "Label6").text(), QStringLiteral("3"));
-        modals.then(QStringLiteral("Form6"), [](QDialog& picker) {
+        modals.then(QStringLiteral("Form6"), [&dialog](QDialog& picker) {
+            EXPECT_EQ(picker.parentWidget(), &dialog);
             auto& pages = child<QComboBox>(picker, "Combo1");
             EXPECT_EQ(pages.itemText(1),
                       QStringLiteral("              2          11+50          12+50"));
