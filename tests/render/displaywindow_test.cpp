@@ -89,6 +89,17 @@ TEST_F(DisplayWindow, ThePrintDialogTakesOnlyRangesInTheBook)
         modals.then(QStringLiteral("Form6"), [&dialog](QDialog& picker) {
             EXPECT_EQ(picker.parentWidget(), &dialog);
             auto& pages = child<QComboBox>(picker, "Combo1");
+            // The whole item shows, and each heading ends over the end of its column.
+            QFontMetrics font(pages.font());
+            EXPECT_LT(font.horizontalAdvance(pages.itemText(1)), pages.width());
+            for (int column = 1; column <= 3; ++column) {
+                int end = pages.x() + font.horizontalAdvance(QString(15 * column, '0'));
+                EXPECT_NEAR(child(picker, ("Label" + std::to_string(column)).c_str())
+                                .geometry()
+                                .right(),
+                            end, 2 * font.horizontalAdvance('0'))
+                    << column;
+            }
             EXPECT_EQ(pages.itemText(1),
                       QStringLiteral("              2          11+50          12+50"));
             emit pages.activated(1);
