@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace quarrow {
 namespace {
 
@@ -81,8 +83,23 @@ frmAbout::frmAbout(Desktop& program, QWidget* parent) : QDialog(parent), m_progr
     ok->setDefault(true);
     QPushButton* sysInfo = addButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
                                      twips(4260, 3075, 1245, 345));
+    widenToCaptions({ok, sysInfo});
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+// The buttons were laid out for the fonts of their day: where a caption needs more room
+// today, both grow to the left alike, so that they stay one above the other.
+void frmAbout::widenToCaptions(const QList<QPushButton*>& buttons)
+{
+    int width = 0;
+    for (const QPushButton* button : buttons)
+        width = std::max({width, button->width(), button->sizeHint().width()});
+    for (QPushButton* button : buttons) {
+        QRect place = button->geometry();
+        place.setLeft(place.right() + 1 - width);
+        button->setGeometry(place);
+    }
 }
 
 void frmAbout::cmdOK_Click()

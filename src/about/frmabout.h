@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+
+class QPushButton;
 
 namespace quarrow {
 
@@ -20,6 +23,7 @@ public:
 
 private:
     void StartSysInfo();
+    static void widenToCaptions(const QList<QPushButton*>& buttons);
 
     Desktop& m_program;
 };

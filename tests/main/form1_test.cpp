@@ -202,6 +202,8 @@ TEST_F(MainWindow, AboutShowsTheProgramWithoutSystemInformationHere)
         EXPECT_TRUE(child<QLabel>(about, "lblDisclaimer")
                         .text()
                         .startsWith("Version " QUARROW_VERSION "."));
+        auto& sysInfo = child<QPushButton>(about, "cmdSysInfo");
+        EXPECT_GE(sysInfo.width(), sysInfo.sizeHint().width()) << "its caption has room";
         click(about, "cmdSysInfo");
         click(about, "cmdOK");
     });
