@@ -173,8 +173,9 @@ void frmPrint::redraw()
 }
 
 // The window may have been closed by its frame, which hides it: the book it shows now may be
-// of another roadway type. Shown again while open, it comes to the front, minimized or not,
-// and takes the shape of a printer of another paper.
+// of another roadway type. Shown again, open or hidden, it takes the shape of a printer of
+// another paper before it shows, so that a window manager places it in its new shape, and
+// comes to the front, minimized or not.
 void frmPrint::Preview()
 {
     showSearchMenus();
@@ -182,9 +183,7 @@ void frmPrint::Preview()
         std::pair(m_program.store().PrintWidthChars, m_program.store().PrintHeightLines))
         fitToScreen();
     if (!isVisible()) {
-        // Shown again, the window keeps the frame it had: only a first showing waits for it,
-        // or the user's first drag would fit the window again.
-        m_frameUnknown = frameGeometry().size() == size();
+        m_frameUnknown = true;
         show();
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
