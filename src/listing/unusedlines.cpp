@@ -76,7 +76,7 @@ std::optional<std::string> UnusedLines::report() const
 {
     if (m_shown.empty() && m_stopped.empty())
         return std::nullopt;
-    std::string text = "Not every station of the listing is in the book:";
+    std::string text = kUnusedLinesHead;
     for (const std::string& line : m_shown)
         text += "\n" + line;
     if (m_notShown > 0)

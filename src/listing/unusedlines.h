@@ -6,6 +6,9 @@
 
 namespace quarrow {
 
+// The first line of the note on the station lines a book does not hold.
+inline constexpr const char* kUnusedLinesHead = "Not every station of the listing is in the book:";
+
 // The station lines of a listing that no block of the book holds, and why: a station with
 // fewer lines than a station has, a line beyond them, the lines left when reading stopped
 // at an error. The parsers tell the user once, after their own messages, so that a crew is
