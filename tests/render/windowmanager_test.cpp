@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <set>
+
 namespace quarrow::test {
 namespace {
 
@@ -73,6 +75,15 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         QSizeF screenPixels = QSizeF(window.view().size()) * window.devicePixelRatioF();
         EXPECT_EQ(window.view().image().size(), screenPixels.toSize())
             << "the page is drawn in the screen's pixels, not stretched to them";
+        // Across the foot of the hub table, where only its upright rules stand, every rule is
+        // as wide as every other.
+        const QImage& page = window.view().image();
+        std::set<int> widths;
+        for (int x = 0, run = 0; x < page.width(); ++x) {
+            bool dark = qGray(page.pixel(x, page.height() * 90 / 100)) < 128;
+            run = dark ? run + 1 : (run > 0 ? (widths.insert(run), 0) : 0);
+        }
+        EXPECT_EQ(widths.size(), 1U) << "rules of one width";
         window.close(); // as by its frame: shown again, it is the same window
         ++showing;
     }

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarrow {
@@ -45,7 +46,16 @@ QtPainterSurface::QtPainterSurface(QPainter& painter, SurfaceKind kind)
     bool window = kind == SurfaceKind::Window;
     m_deviceUnitsX = dpiX / (window ? units::kTwipsPerInch : units::kColumnsPerInch);
     m_deviceUnitsY = dpiY / (window ? units::kTwipsPerInch : units::kLinesPerInch);
-    m_painter.setPen(QPen(Qt::black, dpiX * kRuleWidthInches));
+    double ruleWidth = dpiX * kRuleWidthInches;
+    if (window) {
+        // On the screen a rule is a whole number of the screen's pixels wide, the same for
+        // every rule: a rule of 1.5 pixels on a screen scaled to 150 % would be drawn one or
+        // two pixels wide, wherever it falls.
+        m_pixelRatio = device->devicePixelRatioF();
+        m_rulePixels = std::max(1L, std::lround(ruleWidth * m_pixelRatio));
+        ruleWidth = static_cast<double>(m_rulePixels) / m_pixelRatio;
+    }
+    m_painter.setPen(QPen(Qt::black, ruleWidth));
     m_painter.setBackground(Qt::white);
 }
 
@@ -104,7 +114,18 @@ void QtPainterSurface::drawLine(double x, double y, double right, double down)
     startPendingPage();
     QPointF start(x * m_deviceUnitsX, y * m_deviceUnitsY);
     QPointF end((x + right) * m_deviceUnitsX, (y + down) * m_deviceUnitsY);
-    m_painter.drawLine(start, end);
+    m_painter.drawLine(onScreenPixels(start), onScreenPixels(end));
+}
+
+// On the screen a rule stands on whole pixels: the middle of a pixel for a rule an odd
+// number of pixels wide, between two for an even one. On paper it stands where it is.
+QPointF QtPainterSurface::onScreenPixels(QPointF point) const
+{
+    if (m_kind != SurfaceKind::Window)
+        return point;
+    double middle = m_rulePixels % 2 == 1 ? 0.5 : 0.0;
+    auto snap = [&](double at) { return (std::floor(at * m_pixelRatio) + middle) / m_pixelRatio; };
+    return {snap(point.x()), snap(point.y())};
 }
 
 void QtPainterSurface::newPage()

@@ -46,11 +46,14 @@ public:
 private:
     void startPendingPage();
     void useFont();
+    QPointF onScreenPixels(QPointF point) const;
 
     QPainter& m_painter;
     SurfaceKind m_kind;
     double m_deviceUnitsX;
     double m_deviceUnitsY;
+    double m_pixelRatio = 1.0; // the screen's pixels to a window's
+    long m_rulePixels = 1;     // a rule's width in the screen's pixels
     double m_x = 0.0;
     double m_y = 0.0;
     QFont m_font;
