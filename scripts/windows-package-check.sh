@@ -7,7 +7,10 @@
 #   and folder, and registers report files (*.stk), which then open in quarrow.exe;
 # - the installed quarrow-book.exe turns the samples into their report files; the ZIP holds
 #   the same folder and runs from wherever it is unpacked;
-# - the silent uninstall leaves nothing: no file, shortcut, entry, file type or key;
+# - the silent uninstall leaves nothing: no file, shortcut, entry, file type, key or the
+#   user's settings;
+# - beside report files of another program, installing offers the program for them and leaves
+#   their type alone, and uninstalling puts them back as they were;
 # - a newer version installed over an older one leaves the newer alone, and the same version
 #   installed again repairs it.
 # Usage: scripts/windows-package-check.sh BUILD_DIR   (a Windows build, scripts/windows-build.sh)
@@ -155,6 +158,8 @@ left() {
     run reg query 'HKLM\Software\Classes\QuarrowPrintBook.ReportFile' >/dev/null 2>&1 &&
         echo "the report file type"
     run reg query "HKLM\\Software\\$publisher" >/dev/null 2>&1 && echo "the key Software\\$publisher"
+    run reg query "HKCU\\Software\\$publisher" >/dev/null 2>&1 &&
+        echo "the user's settings HKCU\\Software\\$publisher"
     true
 }
 uninstall
@@ -177,4 +182,20 @@ install "$installer"
     fail "more than one Add/Remove Programs entry"
 uninstall
 [ -z "$(left)" ] || fail "left after uninstalling the upgrade: $(left)"
-echo "Windows installer and ZIP checked: installed, opened, upgraded, repaired and removed."
+
+# Report files of another program: installing offers the program for them and leaves their
+# type as it was; uninstalling takes away only what installing added.
+stk='HKLM\Software\Classes\.stk'
+run reg add "$stk" /ve /d OtherApp.Document /f >/dev/null
+run reg add "$stk" /v "Content Type" /d text/x-other-stakes /f >/dev/null
+run reg add "$stk\OpenWithProgids" /v OtherApp.Document /d "" /f >/dev/null
+other=$(run reg query "$stk" /s | tr -d '\r')
+install "$installer"
+[ "$(value "$stk")" = "REG_SZ OtherApp.Document" ] ||
+    fail "installing took over another program's report files: $(value "$stk")"
+run reg query "$stk\OpenWithProgids" /v QuarrowPrintBook.ReportFile >/dev/null 2>&1 ||
+    fail "the program is not offered for report files"
+uninstall
+[ "$(run reg query "$stk" /s | tr -d '\r')" = "$other" ] ||
+    fail "uninstalling changed another program's report files: $(run reg query "$stk" /s)"
+echo "Windows installer and ZIP checked: installed, opened, upgraded, repaired, removed, and beside another program's report files."
