@@ -11,7 +11,8 @@
 #   user's settings;
 # - beside report files of another program, installing offers the program for them and leaves
 #   their type alone, and uninstalling puts them back as they were;
-# - a newer version installed over an older one leaves the newer alone, and the same version
+# - a newer version installed over an older one, made as the releases before 1.0.0 were,
+#   leaves the newer alone in the Start-menu folder chosen for the older, and the same version
 #   installed again repairs it.
 # Usage: scripts/windows-package-check.sh BUILD_DIR   (a Windows build, scripts/windows-build.sh)
 set -euo pipefail
@@ -51,11 +52,15 @@ start_display "$work"
 run wineboot --init >/dev/null 2>&1
 "$wineserver" --wait
 
-# An older version of the same build: its files, one more of its own, and its version.
+# An older version as offices have it installed: the installer of the releases before 1.0.0
+# (CMake's own template, the publisher's former name), with the files of the same build, one
+# more of its own, and its version.
+old_publisher="Quarrow Print Book maintainers"
 (cd "$build" && cmake --install . --prefix "$work/older" >/dev/null)
 echo "a file of the older version" >"$work/older/bin/older-only.txt"
 (cd "$build" && cpack -G NSIS -D CPACK_PACKAGE_VERSION=0.9.0 -D CPACK_INSTALL_CMAKE_PROJECTS= \
     -D "CPACK_INSTALLED_DIRECTORIES=$work/older;." -D CPACK_PACKAGE_FILE_NAME=older \
+    -D CPACK_MODULE_PATH= -D "CPACK_PACKAGE_VENDOR=$old_publisher" \
     -B "$work/older-package" >/dev/null) || fail "cpack could not pack the older version"
 older_installer="$work/older-package/older-setup.exe"
 
@@ -152,12 +157,16 @@ echo "book.stk opens in quarrow.exe, which shows its book"
 # Removed as the user removes it, without a question: nothing of it is left.
 left() {
     [ -z "$(find "$installed" -type f 2>/dev/null)" ] || echo "files $(find "$installed" -type f)"
-    [ ! -e "$programs/Survey Tools" ] || echo "the Start-menu folder $(ls "$programs/Survey Tools")"
+    for folder in "Survey Tools" "Field Crew"; do
+        [ ! -e "$programs/$folder" ] || echo "the Start-menu folder $folder"
+    done
     [ -z "$(value "$entry" DisplayVersion)" ] || echo "the Add/Remove Programs entry"
     [ -z "$(value 'HKLM\Software\Classes\.stk')" ] || echo "the .stk file type"
     run reg query 'HKLM\Software\Classes\QuarrowPrintBook.ReportFile' >/dev/null 2>&1 &&
         echo "the report file type"
-    run reg query "HKLM\\Software\\$publisher" >/dev/null 2>&1 && echo "the key Software\\$publisher"
+    for vendor in "$publisher" "$old_publisher"; do
+        run reg query "HKLM\\Software\\$vendor" >/dev/null 2>&1 && echo "the key Software\\$vendor"
+    done
     run reg query "HKCU\\Software\\$publisher" >/dev/null 2>&1 &&
         echo "the user's settings HKCU\\Software\\$publisher"
     true
@@ -166,11 +175,17 @@ uninstall
 [ -z "$(left)" ] || fail "left after uninstalling: $(left)"
 echo "Uninstalled: nothing left"
 
-# A newer version over an older one: the newer alone, with one entry; the same version again
-# repairs it.
+# A newer version over an older one installed into a Start-menu folder of the user's choice:
+# the newer alone, with one entry, in the same folder; the same version again repairs it.
+run reg add "HKLM\\Software\\$old_publisher\\Quarrow Print Book" /v "Start Menu Folder" \
+    /d 'Field Crew\Stake Books' /f >/dev/null
 install "$older_installer"
 [ -f "$installed/bin/older-only.txt" ] || fail "the older version did not install"
+[ -f "$programs/Field Crew/Stake Books/Quarrow Print Book.lnk" ] ||
+    fail "the older version made no shortcut in the folder chosen"
 install "$installer"
+[ -f "$programs/Field Crew/Stake Books/Quarrow Print Book.lnk" ] ||
+    fail "the upgrade forgot the Start-menu folder chosen: $(cd "$programs" && find . -name '*.lnk')"
 [ "$(value "$entry" DisplayVersion)" = "REG_SZ $version" ] ||
     fail "after the upgrade the entry's version is '$(value "$entry" DisplayVersion)'"
 diff <(installed_files) <(cd "$work/portable/$name" && find . -type f | sort) ||
