@@ -37,6 +37,14 @@ TEST_F(DisplayWindow, PagesThroughBothBooksAndOffersTheirSearches)
         float height = static_cast<float>(printWindow().frameGeometry().height() * 15);
         EXPECT_EQ(store.DrawScale, height / 15120 > width / 11520 ? width / 11820 : height / 15420);
     }
+    // A Letter sheet without margins, as printers into PDF files on Windows have: the page
+    // still fits the window, margin and all.
+    store.PrintWidthChars = 102;
+    store.PrintHeightLines = 66;
+    printWindow().resize(QSize(600, 600));
+    double scale = store.DrawScale;
+    EXPECT_LE(scale * (66 * 240 + 300), printWindow().frameGeometry().height() * 15.0 + 1.0);
+    EXPECT_LE(scale * (102 * 120 + 300), printWindow().frameGeometry().width() * 15.0 + 1.0);
     EXPECT_FALSE(item("mnuGoToStation").isVisible());
     EXPECT_TRUE(item("mnuStationLeft").isVisible() && item("mnuStationRight").isVisible());
     QImage page = printWindow().view().image();

@@ -84,6 +84,10 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
             run = dark ? run + 1 : (run > 0 ? (widths.insert(run), 0) : 0);
         }
         EXPECT_EQ(widths.size(), 1U) << "rules of one width";
+        bool pageEnds = true;
+        for (int x = 0; x < page.width(); ++x)
+            pageEnds = pageEnds && qGray(page.pixel(x, page.height() - 1)) >= 128;
+        EXPECT_TRUE(pageEnds) << "the whole page shows";
         window.close(); // as by its frame: shown again, it is the same window
         ++showing;
     }

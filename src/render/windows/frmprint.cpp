@@ -152,15 +152,22 @@ void frmPrint::showSearchMenus()
     }
 }
 
-// The page fits the window's narrower direction with a margin of 300 twips on each side
-// of the reference page of 11520 by 15120 twips.
+// The page fits the window's narrower direction with a margin of 300 twips on each side of
+// the reference page of 11520 by 15120 twips, or of the printer's printable area where that
+// is larger, as on a printer without margins, whose page would otherwise run off the window.
 void frmPrint::updateDrawScale()
 {
+    const ReportStore& store = m_program.store();
+    float pageWidth =
+        std::max(11520.0f, static_cast<float>(store.PrintWidthChars * units::kTwipsPerColumn));
+    float pageHeight =
+        std::max(15120.0f, static_cast<float>(store.PrintHeightLines * units::kTwipsPerLine));
     QSize outer = frameGeometry().size();
     float width = static_cast<float>(outer.width() * kTwipsPerPixel);
     float height = static_cast<float>(outer.height() * kTwipsPerPixel);
-    m_program.store().DrawScale =
-        height / 15120.0f > width / 11520.0f ? width / 11820.0f : height / 15420.0f;
+    m_program.store().DrawScale = height / pageHeight > width / pageWidth
+                                      ? width / (pageWidth + 300.0f)
+                                      : height / (pageHeight + 300.0f);
 }
 
 void frmPrint::redraw()
