@@ -80,7 +80,6 @@ elseif(MINGW)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licence.txt.in licence.txt @ONLY)
     # One line a paragraph, so that the installer's licence page flows it to its width.
     set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence.txt)
-    set(CPACK_NSIS_BRANDING_TEXT "Quarrow Print Book ${PROJECT_VERSION}")
     set(CPACK_NSIS_MUI_FINISHPAGE_RUN quarrow.exe)
     # The installer's own template (CMake's, changed where it says so) and the file type it
     # registers for report files.
