@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -192,6 +193,9 @@ void frmPrint::Preview()
     if (!isVisible()) {
         m_frameUnknown = true;
         show();
+        // Now and then Qt learns the frame without a move to tell of it: a second later the
+        // window is fitted all the same, once.
+        QTimer::singleShot(1000, this, &frmPrint::fitOnceFramed);
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
@@ -203,11 +207,17 @@ void frmPrint::Preview()
 bool frmPrint::event(QEvent* event)
 {
     bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::Move && m_frameUnknown && frameGeometry().size() != size()) {
+    if (event->type() == QEvent::Move)
+        fitOnceFramed();
+    return handled;
+}
+
+void frmPrint::fitOnceFramed()
+{
+    if (m_frameUnknown && frameGeometry().size() != size()) {
         m_frameUnknown = false;
         fitToScreen();
     }
-    return handled;
 }
 
 void frmPrint::viewForward_Click()

@@ -50,6 +50,7 @@ private:
     void showSearchMenus();
     void buildMenus();
     void updateDrawScale();
+    void fitOnceFramed();
     void turnTo(std::optional<PageRef> page, const QString& atTheEnd);
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
