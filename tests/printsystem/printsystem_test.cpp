@@ -7,6 +7,8 @@
 #include "desktop.h"
 #include "render/output/printplatform.h"
 
+#include <QTest>
+
 #include <cstdlib>
 #include <regex>
 #include <sstream>
@@ -25,7 +27,11 @@ protected:
     void SetUp() override
     {
         const char* server = std::getenv("CUPS_SERVER");
-        ASSERT_TRUE(server && QtPrintPlatform().printerNames().contains(QStringLiteral("PDF")))
+        // Still busy with the job before, the print system may not answer at once (under
+        // Wine, whose printers come from it, the list is then empty): it is asked a while.
+        bool listed = QTest::qWaitFor(
+            [] { return QtPrintPlatform().printerNames().contains(QStringLiteral("PDF")); }, 20000);
+        ASSERT_TRUE(server && listed)
             << "the test print system is not running: see tests/printsystem/printsystem.sh";
         for (const char* printer : {"PDF", "PDF-A4"})
             fs::remove(outputFile(printer));
