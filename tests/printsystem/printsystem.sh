@@ -92,63 +92,25 @@ FileDevice Yes
 Sandboxing Relaxed
 CONF
 
-# Starts the scheduler and its printers; false, having said why, when it could not. lpadmin
-# now and then finds the scheduler not yet taking requests just after lpstat -r answered, so
-# each of its calls is tried a few times.
-start_scheduler() {
-    cupsd -c "$folder/conf/cupsd.conf" -s "$folder/conf/cups-files.conf" -f \
-        </dev/null >"$folder/log/cupsd.out" 2>&1 &
-    cupsd_pid=$!
-    echo "$cupsd_pid" >"$folder_of_files/cupsd.pid"
-    export CUPS_SERVER=$socket
-    for _ in $(seq 100); do
-        lpstat -r >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    if ! lpstat -r >/dev/null 2>&1; then
-        echo "printsystem.sh: the CUPS scheduler did not start; its log:" >&2
-        cat "$folder/log/error_log" >&2 2>/dev/null || true
-        return 1
-    fi
-    queue -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd" &&
-        queue -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" \
-            -o PageSize=A4 &&
-        queue -d PDF
-}
+cupsd -c "$folder/conf/cupsd.conf" -s "$folder/conf/cups-files.conf" -f \
+    </dev/null >"$folder/log/cupsd.out" 2>&1 &
+echo $! >"$folder_of_files/cupsd.pid"
 
-# lpadmin warns that printer drivers (PPD files) are deprecated; they still serve here.
-queue() {
-    for _ in 1 2 3 4 5; do
-        lpadmin "$@" 2>"$folder/log/lpadmin.err" && return 0
-        sleep 0.5
-    done
-    grep -v "deprecated" "$folder/log/lpadmin.err" >&2
-    echo "printsystem.sh: the CUPS scheduler took no printer (lpadmin $*)" >&2
-    return 1
-}
-
-# The scheduler lives no longer than the run that started it (CTest, make, a shell), also
-# when that run is stopped before it could stop the scheduler.
-watch_owner() {
-    local owner=$1 scheduler=$2 run_folder=$3
-    while kill -0 "$owner" 2>/dev/null && kill -0 "$scheduler" 2>/dev/null; do
-        sleep 1
-    done
-    kill "$scheduler" 2>/dev/null
-    rm -rf "$run_folder"
-}
-
-if ! start_scheduler; then
-    echo "printsystem.sh: stopping it and starting once more" >&2
-    kill "$cupsd_pid" 2>/dev/null || true
-    wait "$cupsd_pid" 2>/dev/null || true
-    rm -rf "$folder"/{spool,state,cache}/* "$folder/conf/printers.conf"
-    if ! start_scheduler; then
-        echo "printsystem.sh: the test print system is not running" >&2
-        folder=$folder_of_files
-        stop
-        exit 1
-    fi
+export CUPS_SERVER=$socket
+for _ in $(seq 50); do
+    lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+if ! lpstat -r >/dev/null 2>&1; then
+    echo "printsystem.sh: the CUPS scheduler did not start; its log:" >&2
+    cat "$folder/log/error_log" >&2 2>/dev/null || true
+    folder=$folder_of_files
+    stop
+    exit 1
 fi
-watch_owner "$PPID" "$cupsd_pid" "$run" </dev/null >/dev/null 2>&1 &
+# lpadmin warns that printer drivers (PPD files) are deprecated; they still serve here.
+queue() { lpadmin "$@" 2> >(grep -v "deprecated" >&2); }
+queue -p PDF -E -v "file://$folder/out/PDF.pdf" -P "$here/quarrow-test.ppd"
+queue -p PDF-A4 -E -v "file://$folder/out/PDF-A4.pdf" -P "$here/quarrow-test.ppd" -o PageSize=A4
+queue -d PDF
 echo "print system started: CUPS_SERVER=$folder_of_files/cups.sock"
