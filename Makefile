@@ -88,7 +88,6 @@ bench: build
 	"$(BUILD_DIR)/bench/book_bench"
 
 # Printing a 1000-page book through the tests' own print system (a CUPS scheduler of its own).
-# One shell for all: the print system lives no longer than the shell that started it.
 bench-print: build
 	tests/printsystem/printsystem.sh start "$(BUILD_DIR)/bench-printsystem" && \
 	CUPS_SERVER="$$(cd "$(BUILD_DIR)" && pwd)/bench-printsystem/cups.sock" "$(BUILD_DIR)/bench/book_bench" --print PDF; \
