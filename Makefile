@@ -47,13 +47,16 @@ test: deps test-fast test-sanitize
 	python3 scripts/faults.py check
 
 # The tests compare with their expected files; only tests/regenerate.sh writes them anew.
+# A run that is interrupted stops the tests' print system too.
+STOP_PRINT_SYSTEM = trap 'tests/printsystem/printsystem.sh stop "$(1)/tests/printsystem"' EXIT INT TERM HUP;
+
 test-fast: build
-	env -u QUARROW_REGENERATE ctest --test-dir "$(BUILD_DIR)" --output-on-failure -j $(JOBS)
+	$(call STOP_PRINT_SYSTEM,$(BUILD_DIR)) env -u QUARROW_REGENERATE ctest --test-dir "$(BUILD_DIR)" --output-on-failure -j $(JOBS)
 
 test-sanitize:
 	cmake --preset sanitize -B "$(SANITIZE_DIR)" $(CMAKE_FLAGS)
 	cmake --build "$(SANITIZE_DIR)" -j $(JOBS)
-	env -u QUARROW_REGENERATE ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	$(call STOP_PRINT_SYSTEM,$(SANITIZE_DIR)) env -u QUARROW_REGENERATE ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		LSAN_OPTIONS="suppressions='$(CURDIR)/tests/lsan.supp'" ctest --test-dir "$(SANITIZE_DIR)" --output-on-failure -j $(JOBS)
 
 test-windows:

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 #include <filesystem>
@@ -200,9 +201,11 @@ TEST_F(DisplayWindow, APrintJobHoldsTheOtherWindowsUntilItEnds)
     modals.then(QStringLiteral("printProgress"), [this](QDialog& progress) {
         QFont title = progress.font();
         title.setBold(true);
-        // Room for the title in bold and, beside it, the frame's icon and buttons.
+        // Room for the title in bold and, beside it, the frame's icon and three buttons, each
+        // as wide as the title bar is high.
+        int bar = progress.style()->pixelMetric(QStyle::PM_TitleBarHeight);
         EXPECT_GE(progress.width(),
-                  QFontMetrics(title).horizontalAdvance(progress.windowTitle()) + 100);
+                  QFontMetrics(title).boundingRect(progress.windowTitle()).width() + 4 * bar);
         QTest::mouseClick(&child(form1(), "cmdPreview"), Qt::LeftButton);
         QTest::mouseClick(&child(form1(), "cmdClose"), Qt::LeftButton);
         QTest::keyClick(printWindow().windowHandle(), Qt::Key_PageDown);
