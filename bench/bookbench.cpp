@@ -12,7 +12,7 @@
 // Without arguments it measures the default undivided sizes and a divided listing of
 // 15002 stations, the capacities of the two kinds of book.
 
-#include "main/input/inputdriver.h"
+#include "main/inputdriver.h"
 #include "nullsurface.h"
 #include "render/fixedpagemetrics.h"
 #include "render/pepprint.h"

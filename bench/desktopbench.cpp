@@ -2,8 +2,8 @@
 // appear, how long Preview of a listing at the undivided capacity (30 002 stations) takes to
 // show page 1 with every selection list filled, and how long a page change takes to redraw.
 
-#include "main/form1.h"
-#include "main/program.h"
+#include "main/windows/form1.h"
+#include "main/windows/program.h"
 #include "render/output/printplatform.h"
 #include "render/windows/frmprint.h"
 

@@ -3,7 +3,7 @@
 
 #include "fuzzsupport.h"
 #include "listing/unusedlines.h"
-#include "main/input/inputdriver.h"
+#include "main/inputdriver.h"
 #include "store/textops.h"
 
 namespace {

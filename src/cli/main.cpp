@@ -1,5 +1,5 @@
+#include "cli/arguments.h"
 #include "cli/quarrowbook.h"
-#include "store/platformfile.h"
 
 #include <iostream>
 

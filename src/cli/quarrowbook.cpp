@@ -1,6 +1,7 @@
 #include "cli/quarrowbook.h"
 
-#include "main/input/inputdriver.h"
+#include "about/version.h"
+#include "main/inputdriver.h"
 #include "render/pagelayout.h"
 #include "store/codepage.h"
 #include "store/messenger.h"

@@ -1,16 +1,10 @@
 #pragma once
 
+#include "render/units.h"
+
 #include <optional>
 
 namespace quarrow {
-
-// A printable area in character columns of 120 twips and lines of 240 twips
-// (12 columns and 6 lines to the inch).
-struct PrintableArea
-{
-    double widthChars = 0.0;
-    double heightLines = 0.0;
-};
 
 // The printer whose printable area lays out every page, on the window as on paper.
 class PageMetricsSource

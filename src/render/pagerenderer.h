@@ -19,9 +19,6 @@ using DateSource = std::function<std::chrono::year_month_day()>;
 // The calendar date of the local time now.
 std::chrono::year_month_day localToday();
 
-// 8 by 10.5 inches: what a page is laid out on when no printer can be queried.
-inline constexpr PrintableArea kReferencePage{96.0, 63.0};
-
 // What a page is laid out on: the printer's printable area (W columns by H lines), and for
 // the display window the zoom that its twips are multiplied by.
 struct PageMetrics

@@ -17,3 +17,18 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kPixelsPerMeter = 3780;
 
 } // namespace quarrow::units
+
+namespace quarrow {
+
+// A printable area in character columns of 120 twips and lines of 240 twips
+// (12 columns and 6 lines to the inch).
+struct PrintableArea
+{
+    double widthChars = 0.0;
+    double heightLines = 0.0;
+};
+
+// 8 by 10.5 inches: what a page is laid out on when no printer can be queried.
+inline constexpr PrintableArea kReferencePage{96.0, 63.0};
+
+} // namespace quarrow

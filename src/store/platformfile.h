@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace quarrow {
 
@@ -29,9 +28,5 @@ bool isLink(const std::string& name);
 
 // As std::remove.
 void removeFile(const std::string& name);
-
-// The program's arguments, without its own name, as UTF-8 texts: on Windows they are taken
-// from the wide command line, since the narrow one is in the machine's code page.
-std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 } // namespace quarrow

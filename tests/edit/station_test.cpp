@@ -1,5 +1,5 @@
 #include "edit/stationsearch.h"
-#include "main/input/inputdriver.h"
+#include "main/inputdriver.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

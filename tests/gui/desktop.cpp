@@ -1,18 +1,18 @@
 #include "desktop.h"
 
-#include "desktop/qtdialogs.h"
-#include "main/form1.h"
+#include "main/windows/form1.h"
 #include "render/output/pdfoutput.h"
 #include "render/windows/frmprint.h"
+#include "windowkit/qtdialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -142,7 +142,8 @@ void DesktopTest::browse(const std::string& path)
             auto& files = static_cast<QFileDialog&>(dialog);
             openFilters << files.selectedNameFilter();
             // The user shows the files of the kind chosen.
-            QString pattern = QStringLiteral("*.") + QFileInfo(QString::fromStdString(path)).suffix();
+            QString pattern =
+                QStringLiteral("*.") + QFileInfo(QString::fromStdString(path)).suffix();
             for (const QString& filter : files.nameFilters())
                 if (filter.contains(pattern))
                     files.selectNameFilter(filter);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "desktop/dialogs.h"
-#include "main/form1.h"
-#include "main/program.h"
+#include "main/windows/form1.h"
+#include "main/windows/program.h"
 #include "render/output/printplatform.h"
 #include "render/windows/frmprint.h"
 #include "testsupport.h"
+#include "windowkit/dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ public:
 
     QStringList messages;
     QStringList messageParents; // the object name of the window each message stood over
-    QStringList questions; // "title: text" of each
+    QStringList questions;      // "title: text" of each
     std::deque<bool> answers;
     // The file each dialog returns; nothing stands for Cancel.
     std::deque<std::optional<QString>> openAnswers;

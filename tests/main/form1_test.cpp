@@ -1,6 +1,7 @@
+#include "about/version.h"
 #include "desktop.h"
-#include "desktop/qtdialogs.h"
 #include "render/windows/form6.h"
+#include "windowkit/qtdialogs.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -181,7 +182,8 @@ TEST_F(MainWindow, TheFirstFileBrowseOpensWhereTheUserWorks)
     for (const QString& kept : {QString(), QString::fromStdString(nameOf(dir.path() / "gone"))}) {
         QSettings().setValue(QStringLiteral("lastFolder"), kept);
         QString folder = Program(dialogs, platform, testDate).openDialog().folder;
-        EXPECT_TRUE(QFileInfo(folder).isDir() && (folder == documents || folder == QDir::homePath()))
+        EXPECT_TRUE(QFileInfo(folder).isDir() &&
+                    (folder == documents || folder == QDir::homePath()))
             << folder.toStdString();
     }
     std::string book = listing("sr22.stk", readFile(sampleFile("sr22-undivided.stk")));

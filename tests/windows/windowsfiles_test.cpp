@@ -1,7 +1,7 @@
 // File handling as Windows does it: drive letters and "\" or "/" in names, dotted folders,
 // names beyond the system's own code page, replacing a file that exists, and listings with
 // any line ends giving report files in CR LF.
-#include "main/input/inputdriver.h"
+#include "main/inputdriver.h"
 #include "store/reportfile.h"
 #include "testsupport.h"
 

@@ -1,11 +1,11 @@
 #include "edit/windows/form2.h"
 
-#include "desktop/booktext.h"
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
 #include "edit/stationsearch.h"
 #include "edit/windows/stationeditor.h"
 #include "store/textops.h"
+#include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "edit/windows/frmstation.h"
 
-#include "desktop/booktext.h"
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
 #include "edit/stationsearch.h"
+#include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "edit/windows/stationeditor.h"
 
-#include "desktop/booktext.h"
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
+#include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QKeyEvent>
 #include <QLabel>

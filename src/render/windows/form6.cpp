@@ -1,8 +1,8 @@
 #include "render/windows/form6.h"
 
-#include "desktop/booktext.h"
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
+#include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,8 +21,8 @@ QRect textField(const QComboBox& combo)
 {
     QStyleOptionComboBox option;
     option.initFrom(&combo);
-    return combo.style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                         QStyle::SC_ComboBoxEditField, &combo);
+    return combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                         &combo);
 }
 
 // The list's fixed-pitch font is made small enough for a whole item to show.
@@ -44,8 +44,8 @@ void addHeading(QWidget* parent, const char* name, const QString& text, const QC
     label->setObjectName(QLatin1String(name));
     label->adjustSize();
     int end = list.x() + textField(list).x() +
-              QFontMetrics(list.font()).horizontalAdvance(
-                  QString((column + 1) * kColumnChars, QLatin1Char('0')));
+              QFontMetrics(list.font())
+                  .horizontalAdvance(QString((column + 1) * kColumnChars, QLatin1Char('0')));
     label->move(end - label->width(), twips(0, 360, 0, 0).y());
 }
 

@@ -1,14 +1,15 @@
 #include "render/windows/frmprint.h"
 
-#include "desktop/desktop.h"
-#include "desktop/qtdialogs.h"
-#include "desktop/reportsaving.h"
 #include "render/output/pdfoutput.h"
 #include "render/output/printjob.h"
 #include "render/output/qtpaintersurface.h"
 #include "render/units.h"
 #include "render/windows/pageview.h"
 #include "store/reportfile.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
+#include "windowkit/qtdialogs.h"
+#include "windowkit/reportsaving.h"
 
 #include <QEvent>
 #include <QMenuBar>
@@ -284,13 +285,13 @@ void frmPrint::printPages(const std::optional<PageRange>& pages)
             said = (pages ? QStringLiteral("The pages chosen have been saved as ")
                           : QStringLiteral("The book has been saved as ")) +
                    *pdf + QStringLiteral(".");
-        } else if (runPrintJob(QStringLiteral("Printing the book..."),
-                               [&](const PrintProgress& progress) {
-                                   return printOnPrinter(*printer, m_program.store(),
-                                                         m_program.renderer(),
-                                                         m_program.messenger(), pages, progress);
-                               })) {
-            said = QStringLiteral("Pages have been sent to ") + device + QStringLiteral(" printer.");
+        } else if (runPrintJob(
+                       QStringLiteral("Printing the book..."), [&](const PrintProgress& progress) {
+                           return printOnPrinter(*printer, m_program.store(), m_program.renderer(),
+                                                 m_program.messenger(), pages, progress);
+                       })) {
+            said =
+                QStringLiteral("Pages have been sent to ") + device + QStringLiteral(" printer.");
         } else {
             return;
         }
@@ -332,11 +333,11 @@ std::optional<QString> frmPrint::printIntoPdf(const std::optional<PageRange>& pa
     auto file = askPdfFileName(m_program, this);
     if (!file)
         return std::nullopt;
-    bool printed = runPrintJob(QStringLiteral("Saving the book as a PDF file..."),
-                               [&](const PrintProgress& progress) {
-        return printBookToPdf(m_program.store(), file->toStdString(), m_program.messenger(),
-                              m_program.renderer().dateSource(), pages, progress);
-    });
+    bool printed = runPrintJob(
+        QStringLiteral("Saving the book as a PDF file..."), [&](const PrintProgress& progress) {
+            return printBookToPdf(m_program.store(), file->toStdString(), m_program.messenger(),
+                                  m_program.renderer().dateSource(), pages, progress);
+        });
     return printed ? file : std::nullopt;
 }
 

@@ -1,9 +1,9 @@
 #include "render/windows/frmsystem.h"
 
-#include "desktop/booktext.h"
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
 #include "render/output/printplatform.h"
+#include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

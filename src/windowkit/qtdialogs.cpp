@@ -1,4 +1,6 @@
-#include "desktop/qtdialogs.h"
+#include "windowkit/qtdialogs.h"
+
+#include "windowkit/formcontrols.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,14 +43,6 @@ QStringList qtFilters(const QString& filter)
         filters << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + QLatin1Char(' ') + pattern);
     }
     return filters;
-}
-
-// The title in a bold font, as title bars draw it, and the frame's buttons beside it.
-int titleWidth(const QWidget& window)
-{
-    QFont titleFont = window.font();
-    titleFont.setBold(true);
-    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + 120;
 }
 
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text,

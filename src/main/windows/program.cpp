@@ -1,8 +1,8 @@
-#include "main/program.h"
+#include "main/windows/program.h"
 
 #include "edit/windows/form2.h"
 #include "edit/windows/frmstation.h"
-#include "main/form1.h"
+#include "main/windows/form1.h"
 #include "render/windows/form5.h"
 #include "render/windows/form6.h"
 #include "render/windows/frmprint.h"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "desktop/dialogs.h"
 #include "render/bookprinter.h"
 #include "render/output/printerchoice.h"
 #include "render/pepprint.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 #include "store/runerror.h"
+#include "windowkit/dialogs.h"
 
 #include <exception>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "desktop/reportsaving.h"
+#include "windowkit/reportsaving.h"
 
-#include "desktop/desktop.h"
 #include "store/platformfile.h"
+#include "windowkit/desktop.h"
 
 #include <QFileInfo>
 
@@ -62,8 +62,8 @@ std::optional<QString> askFileName(Desktop& program, QWidget* parent, const QStr
 bool askReportFileName(Desktop& program, QWidget* parent)
 {
     static const SaveKind report{QStringLiteral("Quarrow ReportFile(*.stk)|*.stk"),
-                                 QStringLiteral("stk"),
-                                 QStringLiteral("Overwrite report file"), kReportSuffix};
+                                 QStringLiteral("stk"), QStringLiteral("Overwrite report file"),
+                                 kReportSuffix};
     auto name = askFileName(program, parent, QString::fromStdString(program.store().ReportFileName),
                             report);
     if (!name)

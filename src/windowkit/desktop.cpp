@@ -1,6 +1,6 @@
-#include "desktop/desktop.h"
+#include "windowkit/desktop.h"
 
-#include "desktop/booktext.h"
+#include "windowkit/booktext.h"
 
 namespace quarrow {
 

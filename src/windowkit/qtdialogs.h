@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/dialogs.h"
+#include "windowkit/dialogs.h"
 
 #include <QMessageBox>
 
@@ -22,10 +22,6 @@ public:
 // "Description|*.txt|..." as Qt's "Description (*.txt)"; a description that ends with its
 // pattern in parentheses, "Description(*.txt)", stays as it is.
 QStringList qtFilters(const QString& filter);
-
-// The width a window needs for its title in full: a window manager that sizes a window by
-// its contents would cut a longer title.
-int titleWidth(const QWidget& window);
 
 // An OK-only or Yes/No box without icon, wide enough for its title.
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text,

@@ -1,4 +1,4 @@
-#include "main/input/inputdriver.h"
+#include "main/inputdriver.h"
 
 #include "listing/dividedparser.h"
 #include "listing/undividedparser.h"

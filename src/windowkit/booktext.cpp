@@ -1,4 +1,4 @@
-#include "desktop/booktext.h"
+#include "windowkit/booktext.h"
 
 #include "store/codepage.h"
 

@@ -47,4 +47,8 @@ public:
 QComboBox* addEditableCombo(QWidget* parent, const char* name, QRect place,
                             const QStringList& items = {});
 
+// The width a window needs for its title in full: a window manager that sizes a window by
+// its contents would cut a longer title.
+int titleWidth(const QWidget& window);
+
 } // namespace quarrow

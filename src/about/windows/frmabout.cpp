@@ -1,7 +1,8 @@
-#include "about/frmabout.h"
+#include "about/windows/frmabout.h"
 
-#include "desktop/desktop.h"
-#include "desktop/formcontrols.h"
+#include "about/version.h"
+#include "windowkit/desktop.h"
+#include "windowkit/formcontrols.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,8 @@
-#include "desktop/qtdialogs.h"
-#include "main/form1.h"
-#include "main/program.h"
+#include "about/version.h"
+#include "main/windows/form1.h"
+#include "main/windows/program.h"
 #include "render/output/printplatform.h"
+#include "windowkit/qtdialogs.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop/desktop.h"
 #include "render/output/printerchoice.h"
 #include "render/pepprint.h"
+#include "windowkit/desktop.h"
 
 #include <functional>
 #include <memory>

@@ -1,16 +1,16 @@
-#include "main/form1.h"
+#include "main/windows/form1.h"
 
-#include "about/frmabout.h"
-#include "desktop/booktext.h"
-#include "desktop/formcontrols.h"
-#include "desktop/reportsaving.h"
-#include "main/input/inputdriver.h"
-#include "main/program.h"
+#include "about/windows/frmabout.h"
+#include "main/inputdriver.h"
+#include "main/windows/program.h"
 #include "render/pagelayout.h"
 #include "render/windows/frmprint.h"
 #include "render/windows/frmsystem.h"
 #include "store/bookpages.h"
 #include "store/reportfile.h"
+#include "windowkit/booktext.h"
+#include "windowkit/formcontrols.h"
+#include "windowkit/reportsaving.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

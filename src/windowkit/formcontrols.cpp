@@ -1,4 +1,4 @@
-#include "desktop/formcontrols.h"
+#include "windowkit/formcontrols.h"
 
 #include "render/units.h"
 
@@ -111,6 +111,14 @@ WaitCursor::WaitCursor()
 WaitCursor::~WaitCursor()
 {
     QApplication::restoreOverrideCursor();
+}
+
+// The title in a bold font, as title bars draw it, and the frame's buttons beside it.
+int titleWidth(const QWidget& window)
+{
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + 120;
 }
 
 } // namespace quarrow
