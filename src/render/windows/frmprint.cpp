@@ -19,7 +19,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -193,11 +192,6 @@ void frmPrint::Preview()
         std::pair(m_program.store().PrintWidthChars, m_program.store().PrintHeightLines))
         fitToScreen();
     if (!isVisible()) {
-        // A window shown again keeps the frame Qt learnt when it was first shown, or learnt
-        // none, as the window manager unframed it when it hid: a new native window is framed,
-        // and its frame learnt, afresh.
-        if (QWindow* native = windowHandle())
-            native->destroy();
         m_frameUnknown = true;
         show();
         // Now and then Qt learns the frame without a move to tell of it: a second later the
