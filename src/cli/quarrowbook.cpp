@@ -25,7 +25,8 @@ struct Options
     std::optional<std::string> pdf;
     std::optional<std::string> print;
     std::optional<std::string> pages;
-    std::optional<std::string> side;
+    std::optional<std::string> sideText;
+    std::optional<BookSide> side; // the book --side names
     bool summary = false;
     bool help = false;
     bool version = false;
@@ -68,7 +69,7 @@ std::optional<std::string>* valueOption(Options& options, const std::string& arg
         {"--project", &Options::project}, {"--control", &Options::control},
         {"--stk", &Options::stk},         {"--pdf", &Options::pdf},
         {"--print", &Options::print},     {"--pages", &Options::pages},
-        {"--side", &Options::side},
+        {"--side", &Options::sideText},
     };
     for (auto [name, member] : named) {
         if (arg == name)
@@ -137,9 +138,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     }
     if (!haveInput && !options.help && !options.version)
         error = "No input file given.";
-    else if ((options.pages || options.side) && !options.pdf && !options.print)
+    else if ((options.pages || options.sideText) && !options.pdf && !options.print)
         error = "--pages and --side choose what --pdf or --print prints.";
-    else if (options.side && *options.side != "left" && *options.side != "right")
+    else if (options.sideText && !(options.side = sideNamed(*options.sideText)))
         error = "--side takes left or right.";
     // A report file is written only under a report file's name and a PDF only under a PDF's,
     // so that neither lands on a listing, nor a PDF on a report file.
@@ -193,10 +194,7 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
                "counts in.\n";
         return false;
     }
-    std::string sideText = options.side.value_or("");
-    BookSide side = !divided             ? BookSide::Undivided
-                    : sideText == "left" ? BookSide::Left
-                                         : BookSide::Right;
+    BookSide side = options.side.value_or(BookSide::Undivided);
     std::int32_t last = lastPageOf(store, side);
     if (!options.pages) {
         if (options.side)
@@ -206,8 +204,8 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
     pages = readPageRange(*options.pages, last, side);
     if (!pages) {
         err << "Pages " << *options.pages << " are not in the book"
-            << (divided ? " (" + sideText + ")" : std::string()) << ", which has pages 1-"
-            << last + 1 << ".\n";
+            << (divided ? std::string(" (") + sideName(side) + ")" : std::string())
+            << ", which has pages 1-" << last + 1 << ".\n";
         return false;
     }
     return true;

@@ -168,7 +168,7 @@ void applyStationEdit(ReportStore& store, EditTable table, const std::vector<std
         writeColumns(page.StakeCells, store.BlockIndex, side, table, boxes);
     else
         writeColumns(page.HubCells, store.BlockIndex, side, table, boxes);
-    store.ReportState = 2;
+    store.ReportState = kReportNotSaved;
     store.UnsavedCorrections = true;
 }
 

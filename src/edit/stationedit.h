@@ -36,7 +36,7 @@ std::optional<std::string> refuseEdit(const ReportStore& store, EditTable table,
                                       const std::vector<std::string>& boxes);
 
 // Writes the boxes into block BlockIndex of page CurrentPage of the current book, each line
-// trimmed, and marks the book as holding corrections not yet saved (ReportState 2,
+// trimmed, and marks the book as holding corrections not yet saved (kReportNotSaved,
 // UnsavedCorrections). A line a box shows and no longer holds is emptied; a line it does not
 // show (line 6 of the columns the page draws six lines of, lines 1 to 6 of the C.L. column)
 // keeps its text, and so does the hub table's station cell.

@@ -18,7 +18,7 @@ BookSide currentSide(const ReportStore& store)
 {
     if (!isDivided(store))
         return BookSide::Undivided;
-    return store.CurrentSide == "left" ? BookSide::Left : BookSide::Right;
+    return sideNamed(store.CurrentSide).value_or(BookSide::Right);
 }
 
 PageRef currentPage(const ReportStore& store)
@@ -36,6 +36,15 @@ void showPage(ReportStore& store, PageRef page)
 const char* sideName(BookSide side)
 {
     return side == BookSide::Left ? "left" : "right";
+}
+
+std::optional<BookSide> sideNamed(std::string_view text)
+{
+    if (text == "left")
+        return BookSide::Left;
+    if (text == "right")
+        return BookSide::Right;
+    return std::nullopt;
 }
 
 const PageArray& pagesOf(const ReportStore& store, BookSide side)

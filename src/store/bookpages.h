@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace quarrow {
 
@@ -33,6 +34,9 @@ PageRef currentPage(const ReportStore& store);
 void showPage(ReportStore& store, PageRef page);
 // CurrentSide's text for a book of a divided roadway: "left" or "right".
 const char* sideName(BookSide side);
+// The book of a divided roadway that a text names, "left" or "right"; nothing for any other
+// text.
+std::optional<BookSide> sideNamed(std::string_view text);
 
 // A book's pages and the index of its last page.
 const PageArray& pagesOf(const ReportStore& store, BookSide side);

@@ -6,6 +6,7 @@
 #include "store/textops.h"
 
 #include <array>
+#include <optional>
 
 namespace quarrow {
 namespace {
@@ -160,13 +161,6 @@ std::array<std::string_view, N> cutCells(std::string_view line)
     return cells;
 }
 
-PageArray& pagesOfSide(ReportStore& store, int side)
-{
-    if (side == kUndividedSide)
-        return store.UndividedPages;
-    return store.CurrentSide == "left" ? store.LeftPages : store.RightPages;
-}
-
 // The roadway name of a header line: its first word after the label. A page whose name
 // is empty has "Page No:" right after the label.
 std::string headerName(std::string_view line)
@@ -201,20 +195,20 @@ private:
         if (!contains(line, kPageNumberLabel))
             return false;
         if (contains(line, kLeftLabel))
-            startPage(line, kLeftSide, "Divided");
+            startPage(line, BookSide::Left);
         else if (contains(line, kRightLabel))
-            startPage(line, kRightSide, "Divided");
+            startPage(line, BookSide::Right);
         else if (contains(line, kUndividedLabel))
-            startPage(line, kUndividedSide, "Undivided");
+            startPage(line, BookSide::Undivided);
         else
             return false;
         return true;
     }
 
-    void startPage(std::string_view line, int side, const char* roadwayType)
+    void startPage(std::string_view line, BookSide side)
     {
         checkPageOrder(side);
-        if (side == kRightSide && m_side == kLeftSide) {
+        if (side == BookSide::Right && m_side == BookSide::Left) {
             s.LastLeftPage = m_page - 1;
             m_page = 0;
         }
@@ -222,19 +216,20 @@ private:
         m_block = 0;
         s.InputError = 0;
         m_side = side;
-        s.RoadwayType = roadwayType;
-        if (side != kUndividedSide)
-            s.CurrentSide = side == kLeftSide ? "left" : "right";
-        pagesOfSide(s, side).write(m_page - 1).RoadwayName = headerName(line);
+        s.RoadwayType = side == BookSide::Undivided ? "Undivided" : "Divided";
+        if (side != BookSide::Undivided)
+            s.CurrentSide = sideName(side);
+        pagesOf(s, side).write(m_page - 1).RoadwayName = headerName(line);
     }
 
     // Every page holds six blocks, and a divided book's left pages come before its right
     // pages; anything else would put the cells that follow into the wrong blocks.
-    void checkPageOrder(int side) const
+    void checkPageOrder(BookSide side) const
     {
         bool pageOpen = m_page > 0 && m_block != kBlocksPerPage;
-        bool inOrder = m_side == 0 || m_side == side || (m_side == kLeftSide && side == kRightSide);
-        if (pageOpen || !inOrder || (m_side == 0 && side == kRightSide))
+        bool inOrder =
+            !m_side || m_side == side || (m_side == BookSide::Left && side == BookSide::Right);
+        if (pageOpen || !inOrder || (!m_side && side == BookSide::Right))
             fail(errors::kInvalidFileFormat);
     }
 
@@ -243,11 +238,11 @@ private:
         // A seventh block is a page whose header line is missing: it would overwrite this one.
         if (m_block == kBlocksPerPage)
             fail(errors::kInvalidFileFormat);
-        StoreReportLine(s, line, m_side, m_page, m_block, 0);
+        StoreReportLine(s, line, *m_side, m_page, m_block, 0);
         for (int index = 1; index < StakeTable::kLines; ++index) {
             if (!reader.next(line))
                 fail(errors::kInputPastEnd);
-            StoreReportLine(s, line, m_side, m_page, m_block, index);
+            StoreReportLine(s, line, *m_side, m_page, m_block, index);
         }
         if (++m_block == kBlocksPerPage)
             addListItems();
@@ -255,7 +250,7 @@ private:
 
     void addListItems()
     {
-        const BookPage& page = pagesOfSide(s, m_side).read(m_page - 1);
+        const BookPage& page = pagesOf(s, *m_side).read(m_page - 1);
         for (int block = 2; block >= 0; --block) {
             const std::string& station = page.StakeCells.at(block, 0, 0);
             if (trimBlanks(station) == "+")
@@ -270,9 +265,9 @@ private:
     // The book ends with a complete page, and a divided book with a right page.
     void finish()
     {
-        if (m_block != kBlocksPerPage || m_side == kLeftSide)
+        if (m_block != kBlocksPerPage || m_side == BookSide::Left)
             fail(errors::kInvalidFileFormat);
-        if (m_side == kUndividedSide)
+        if (m_side == BookSide::Undivided)
             s.LastPage = m_page - 1;
         else
             s.LastRightPage = m_page - 1;
@@ -280,8 +275,8 @@ private:
 
     ReportStore& s;
     int m_page = 0;
-    int m_side = 0;
-    int m_block = 0; // blocks read on the current page
+    std::optional<BookSide> m_side; // none before the first header
+    int m_block = 0;                // blocks read on the current page
 };
 
 } // namespace
@@ -320,10 +315,10 @@ bool ReadReportFile(ReportStore& store, Messenger& messenger)
     }
 }
 
-void StoreReportLine(ReportStore& store, std::string_view line, int side, int page, int block,
+void StoreReportLine(ReportStore& store, std::string_view line, BookSide side, int page, int block,
                      int lineIndex)
 {
-    BookPage& target = pagesOfSide(store, side).write(page - 1);
+    BookPage& target = pagesOf(store, side).write(page - 1);
     if (block <= 2) {
         auto cells = cutCells<StakeTable::kColumns>(line);
         for (int column = 0; column < StakeTable::kColumns; ++column)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/bookpages.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
@@ -25,12 +26,10 @@ bool writeReport(const ReportStore& store, Messenger& messenger);
 // the book then must not be shown or saved over the file.
 bool ReadReportFile(ReportStore& store, Messenger& messenger);
 
-enum ReportSide : int { kLeftSide = 1, kRightSide = 2, kUndividedSide = 3 };
-
 // Stores one line of a block: `block` 0 to 2 are stake blocks, 3 to 5 hub blocks 0 to 2.
 // `page` is 1-based. Fails (RunError) on a line without the commas its table needs or a
 // page outside the book's capacity.
-void StoreReportLine(ReportStore& store, std::string_view line, int side, int page, int block,
+void StoreReportLine(ReportStore& store, std::string_view line, BookSide side, int page, int block,
                      int lineIndex);
 
 } // namespace quarrow

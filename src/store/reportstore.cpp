@@ -18,7 +18,7 @@ void startNewBook(ReportStore& store)
 
 void resetCounters(ReportStore& store)
 {
-    store.ReportState = 0;
+    store.ReportState = kNoReport;
     store.LastPage = store.LastRightPage = store.LastLeftPage = 0;
     store.PageIndex = store.LeftPageIndex = store.RightPageIndex = 0;
 }

@@ -27,6 +27,10 @@ struct ParserState
     std::int32_t PageTurned = 0;       // a page was closed while handling the current line
 };
 
+// ReportState: no book built or read yet; a book built, read or corrected and not saved
+// since; the book saved.
+enum ReportStates : std::int16_t { kNoReport = 0, kReportSaved = 1, kReportNotSaved = 2 };
+
 // The in-memory book and everything the windows share about it. The desktop program owns
 // one; tests and the command-line tool make their own.
 struct ReportStore
@@ -60,8 +64,8 @@ struct ReportStore
     std::string WorkFile2Name;
     std::string TempFileName;
     std::int16_t InputError = 0;
-    // 0: no book built; 2: a book was built and not saved since; 1: saved.
-    std::int16_t ReportState = 0;
+    // kNoReport, kReportNotSaved or kReportSaved.
+    std::int16_t ReportState = kNoReport;
     // The book holds corrections made since it was built, read or last saved.
     bool UnsavedCorrections = false;
 

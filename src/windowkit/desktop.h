@@ -3,6 +3,7 @@
 #include "render/bookprinter.h"
 #include "render/output/printerchoice.h"
 #include "render/pepprint.h"
+#include "store/bookpages.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
 #include "store/runerror.h"
@@ -39,8 +40,8 @@ public:
     virtual void redrawPage() = 0;
     // "Edit": Edit Station Details, then the editor of the station chosen.
     virtual void editStation() = 0;
-    // "Go To": finds a station of the undivided book (side "") or of that side's book.
-    virtual void goToStation(const std::string& side) = 0;
+    // "Go To": finds a station of the undivided book or of that side's book.
+    virtual void goToStation(BookSide side) = 0;
     // "Print Selected Pages": the pages chosen, or nothing when the dialog was cancelled.
     virtual std::optional<PageRange> choosePages() = 0;
     // "Select Page Number": the item of the page picked.

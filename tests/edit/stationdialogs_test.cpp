@@ -190,7 +190,7 @@ TEST_F(StationDialogs, EditsThatCannotBeKeptChangeNothing)
                            "Station 50+00 is not in this book.",
                            "Program Error: Type mismatch occured in ConvertInDouble",
                            "Station abc is not in this book."}));
-    EXPECT_EQ(store.ReportState, 2);
+    EXPECT_EQ(store.ReportState, kReportNotSaved);
 }
 
 // Corrections to either book of a divided roadway are offered for saving, even after Save
@@ -219,7 +219,7 @@ TEST_F(StationDialogs, CorrectionsSurviveSavingAndReopening)
         box(e, "Text3").setPlainText(QStringLiteral("C 9.999"));
         click(e, "Command1_0");
     });
-    EXPECT_EQ(store.ReportState, 2);
+    EXPECT_EQ(store.ReportState, kReportNotSaved);
     dialogs.answers = {true, true};
     dialogs.saveAnswers = {QString::fromStdString(saved)};
     dialogs.openAnswers = {QString::fromStdString(saved)};

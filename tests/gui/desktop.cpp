@@ -135,7 +135,7 @@ void DesktopTest::type(const char* boxName, const QString& text)
 
 void DesktopTest::browse(const std::string& path)
 {
-    if (store.ReportState == 2 && dialogs.answers.empty())
+    if (store.ReportState == kReportNotSaved && dialogs.answers.empty())
         dialogs.answers = {false, false};
     if (dialogs.realOpenDialog)
         modals.then(QStringLiteral("openFileDialog"), [this, path](QDialog& dialog) {

@@ -81,7 +81,7 @@ TEST_F(MainWindow, PreviewRefusesWhatItCannotBuildAndForgetsTheBookShown)
         dialogs.messages.clear();
         form1().cmdPreview_Click();
         EXPECT_EQ(dialogs.messages, QStringList({row.message}));
-        EXPECT_EQ(store.ReportState, 0);
+        EXPECT_EQ(store.ReportState, kNoReport);
         EXPECT_FALSE(program.isPrintWindowLoaded());
         QApplication::processEvents();
     }
@@ -121,7 +121,7 @@ TEST_F(MainWindow, PreviewShowsTheFirstPageOfListingsAndReportFiles)
         EXPECT_EQ(store.InputFileName, row.inputAfter);
         EXPECT_EQ(store.ReportFileName, row.inputAfter);
         EXPECT_EQ(shown(), store.RoadwayType == "Divided" ? "left0" : "0");
-        EXPECT_EQ(store.ReportState, 2);
+        EXPECT_EQ(store.ReportState, kReportNotSaved);
         EXPECT_EQ(child<QComboBox>(program.form6(), "Combo1").count(), row.pageItems);
         ASSERT_TRUE(program.isPrintWindowLoaded());
         EXPECT_TRUE(printWindow().isVisible());
@@ -163,7 +163,7 @@ TEST_F(MainWindow, BrowseOffersToSaveTheBookShownWhereTheUserChooses)
         EXPECT_TRUE(dialogs.saveAnswers.empty());
         for (const char* name : {"sr22.stk", "other.stk"})
             EXPECT_EQ(std::filesystem::exists(pathOf(file(name))), row.savedAs == name) << name;
-        EXPECT_EQ(store.ReportState, 2);
+        EXPECT_EQ(store.ReportState, kReportNotSaved);
         preview();
     }
     EXPECT_EQ(dialogs.questions.filter(QStringLiteral("Saving Report File: ")).size(), 6);

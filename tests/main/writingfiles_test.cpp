@@ -112,7 +112,7 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
             fs::create_symlink(target, folder / link);
 #endif
         store.ReportFileName = name("sr22.stk").toStdString();
-        store.ReportState = 2;
+        store.ReportState = kReportNotSaved;
         store.UnsavedCorrections = true;
         dialogs.messages.clear();
         dialogs.messageParents.clear();
@@ -155,7 +155,8 @@ TEST_F(WritingFiles, NothingIsReplacedWithoutTheUsersConsent)
         for (const auto& [file, bytes] : now)
             kept.try_emplace(file);
         for (const auto& [file, bytes] : kept) {
-            bool same = now.count(file) && now[file] == bytes && (!bytes.empty() || before.count(file));
+            bool same =
+                now.count(file) && now[file] == bytes && (!bytes.empty() || before.count(file));
             EXPECT_EQ(same, (" " + row[4] + " ").find(" " + file + " ") == std::string::npos)
                 << file;
         }

@@ -21,15 +21,16 @@ Form2::Form2(Desktop& program, QWidget* parent) : QDialog(parent), m_program(pro
     m_combo4 = addEditableCombo(this, "Combo4", twips(1560, 240, 1935, 315));
     addLabel(this, "Label2", QStringLiteral("Roadway Type:"), twips(120, 780, 1335, 255));
     m_label4 = addLabel(this, "Label4", QString(), twips(1560, 780, 1095, 255));
-    m_combo2 = addEditableCombo(this, "Combo2", twips(2760, 780, 1215, 315),
-                                {QStringLiteral("left"), QStringLiteral("right")});
+    m_combo2 =
+        addEditableCombo(this, "Combo2", twips(2760, 780, 1215, 315),
+                         {fromBook(sideName(BookSide::Left)), fromBook(sideName(BookSide::Right))});
     addLabel(this, "Label3", QStringLiteral("Process:"), twips(120, 1320, 1335, 255));
     m_combo3 = addEditableCombo(this, "Combo3", twips(1560, 1320, 1215, 315),
                                 {QStringLiteral("Add"), QStringLiteral("Edit")});
     auto* ok = addButton(this, "Command1_1", QStringLiteral("OK"), twips(840, 2040, 1095, 375));
     auto* cancel =
         addButton(this, "Command1_0", QStringLiteral("Cancel"), twips(2640, 2040, 1095, 375));
-    m_combo2->setEditText(QStringLiteral("left"));
+    m_combo2->setEditText(fromBook(sideName(BookSide::Left)));
     m_combo3->setEditText(QStringLiteral("Edit"));
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(1); });
     ok->setDefault(true); // Enter in a box goes on
@@ -50,7 +51,7 @@ void Form2::takeBook()
 
 void Form2::Label4_Change()
 {
-    m_combo2->setVisible(m_label4->text() != QLatin1String("Undivided"));
+    m_combo2->setVisible(!isUndivided(m_program.store()));
 }
 
 // Each time the dialog opens, typing goes to the station box, whichever control had the
@@ -83,13 +84,14 @@ void Form2::openEditor()
     QString process = m_combo3->currentText();
     if (process != QLatin1String("Edit") && process != QLatin1String("Add"))
         return;
-    QString type = m_label4->text();
-    if (type != QLatin1String("Undivided") && type != QLatin1String("Divided"))
+    if (!isUndivided(store) && !isDivided(store))
         return;
-    // The side shown changes only with a station found on it.
+    // The side shown changes only with a station found on it; a text that names no side
+    // searches the right book, as the search does for any text other than "left".
     std::string shownSide = store.CurrentSide;
-    if (type == QLatin1String("Divided"))
-        store.CurrentSide = std::string(trimBlanks(toBook(m_combo2->currentText())));
+    if (isDivided(store))
+        store.CurrentSide = sideName(
+            sideNamed(trimBlanks(toBook(m_combo2->currentText()))).value_or(BookSide::Right));
     std::int16_t page = 0;
     if (!searchBook(store, store.EditStation, page, m_program.messenger())) {
         store.CurrentSide = shownSide;

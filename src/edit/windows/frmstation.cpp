@@ -37,10 +37,10 @@ void frmStation::takeBook()
     m_combo1->addItems(items);
 }
 
-void frmStation::goToStation(const std::string& side)
+void frmStation::goToStation(BookSide side)
 {
-    if (!side.empty())
-        m_program.store().CurrentSide = side;
+    if (side != BookSide::Undivided)
+        m_program.store().CurrentSide = sideName(side);
     m_combo1->setEditText(m_combo1->itemText(0));
     // Shown again after a Find, the dialog would keep the focus on Find: typing goes to the
     // station box.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/bookpages.h"
+
 #include <QDialog>
 
 #include <string>
@@ -21,9 +23,9 @@ public:
 
     // Lists the stations of a book just built or read.
     void takeBook();
-    // The "Go To" commands: `side` is "left" or "right" for a divided book, empty for an
-    // undivided one. The side stays chosen even when the dialog is closed without a Find.
-    void goToStation(const std::string& side);
+    // The "Go To" commands: `side` is the book of a divided roadway searched, or Undivided.
+    // The side stays chosen even when the dialog is closed without a Find.
+    void goToStation(BookSide side);
     void Command1_Click();
 
 private:

@@ -133,7 +133,8 @@ bool Form1::checkNumbers()
 bool Form1::isSaveDue() const
 {
     const ReportStore& store = m_program.store();
-    return store.ReportState == 2 && store.InputError == 0 && !m_fileName.trimmed().isEmpty();
+    return store.ReportState == kReportNotSaved && store.InputError == 0 &&
+           !m_fileName.trimmed().isEmpty();
 }
 
 // False when the user said Yes to saving and the book was not saved, the file dialog
@@ -252,7 +253,7 @@ bool Form1::openReport()
     store.CurrentSide = sideName(BookSide::Left);
     store.CurrentPage = 0;
     frmSystem(m_program, this).exec();
-    store.ReportState = 2;
+    store.ReportState = kReportNotSaved;
     return true;
 }
 
@@ -264,7 +265,7 @@ bool Form1::openListing()
         return false;
     m_program.showNewBook();
     frmSystem(m_program, this).exec();
-    store.ReportState = 2;
+    store.ReportState = kReportNotSaved;
     if (isDivided(store))
         store.CurrentSide = sideName(BookSide::Left);
     return true;
@@ -283,7 +284,7 @@ void Form1::cmdClose_Click()
 {
     bool saved = true;
     m_program.trap("Program Error :", " occured in cmdClose_click", [&] {
-        if (m_program.store().ReportState == 2)
+        if (m_program.store().ReportState == kReportNotSaved)
             saved = runSavePrompt();
     });
     if (!saved)

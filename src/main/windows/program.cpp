@@ -145,7 +145,7 @@ void Program::editStation()
     runOver(printWindow(), form2(), [this] { form2().mnuEdit_Click(); });
 }
 
-void Program::goToStation(const std::string& side)
+void Program::goToStation(BookSide side)
 {
     runOver(printWindow(), station(), [&] { station().goToStation(side); });
 }

@@ -40,7 +40,7 @@ public:
 
     void redrawPage() override;
     void editStation() override;
-    void goToStation(const std::string& side) override;
+    void goToStation(BookSide side) override;
     std::optional<PageRange> choosePages() override;
     QString pickPage() override;
     void unloadForm5() override;

@@ -34,7 +34,7 @@ Form5::Form5(Desktop& program, QWidget* parent) : QDialog(parent), m_program(pro
     m_combo2 = new QComboBox(this);
     m_combo2->setObjectName(QStringLiteral("Combo2"));
     m_combo2->setGeometry(twips(3240, 120, 1215, 315));
-    m_combo2->addItems({QStringLiteral("left"), QStringLiteral("right")});
+    m_combo2->addItems({fromBook(sideName(BookSide::Left)), fromBook(sideName(BookSide::Right))});
     m_label3 = makeLabel(this, "Label3", QStringLiteral("Total Number of Pages:"),
                          twips(120, 600, 2655, 255));
     m_label6 = makeLabel(this, "Label6", QString(), twips(3120, 600, 1335, 255));
@@ -76,11 +76,11 @@ void Form5::takeBook()
 
 void Form5::Label4_Change()
 {
-    QString type = m_label4->text();
-    if (type == QLatin1String("Undivided")) {
+    const ReportStore& store = m_program.store();
+    if (isUndivided(store)) {
         m_combo2->hide();
         m_label3->setText(QStringLiteral("Total Number of Pages:"));
-    } else if (type == QLatin1String("Divided")) {
+    } else if (isDivided(store)) {
         m_combo2->show();
         m_combo2->setCurrentIndex(0);
         m_label3->setText(QStringLiteral("Total Left Side Pages:"));
@@ -89,7 +89,7 @@ void Form5::Label4_Change()
 
 void Form5::Combo2_Click()
 {
-    bool right = m_combo2->currentText() == QLatin1String("right");
+    bool right = chosenSide() == BookSide::Right;
     m_label3->setText(right ? QStringLiteral("Total Right Side Pages:")
                             : QStringLiteral("Total Left Side Pages:"));
     showPageCount(right);
@@ -108,10 +108,7 @@ void Form5::showPageCount(bool rightSide)
 // nothing.
 BookSide Form5::chosenSide() const
 {
-    QString side = m_combo2->currentText();
-    return side == QLatin1String("left")    ? BookSide::Left
-           : side == QLatin1String("right") ? BookSide::Right
-                                            : BookSide::Undivided;
+    return sideNamed(toBook(m_combo2->currentText())).value_or(BookSide::Undivided);
 }
 
 std::int32_t Form5::pageCount() const

@@ -97,10 +97,12 @@ void frmPrint::buildMenus()
     connect(m_viewForward, &QAction::triggered, this, &frmPrint::viewForward_Click);
     connect(m_viewBackward, &QAction::triggered, this, &frmPrint::viewBackward_Click);
     connect(m_mnuEdit, &QAction::triggered, this, [this] { m_program.editStation(); });
-    connect(m_mnuGoToStation, &QAction::triggered, this, [this] { m_program.goToStation(""); });
-    connect(m_mnuStationLeft, &QAction::triggered, this, [this] { m_program.goToStation("left"); });
+    connect(m_mnuGoToStation, &QAction::triggered, this,
+            [this] { m_program.goToStation(BookSide::Undivided); });
+    connect(m_mnuStationLeft, &QAction::triggered, this,
+            [this] { m_program.goToStation(BookSide::Left); });
     connect(m_mnuStationRight, &QAction::triggered, this,
-            [this] { m_program.goToStation("right"); });
+            [this] { m_program.goToStation(BookSide::Right); });
     connect(m_viewprint, &QAction::triggered, this, &frmPrint::viewprint_Click);
     connect(m_PrnSelPages, &QAction::triggered, this, &frmPrint::PrnSelPages_Click);
     connect(m_savePdf, &QAction::triggered, this, &frmPrint::savePdf_Click);
@@ -357,7 +359,7 @@ void frmPrint::saveReport()
         return;
     ReportStore& store = m_program.store();
     if (writeReport(store, m_program.messenger())) {
-        store.ReportState = 1;
+        store.ReportState = kReportSaved;
         store.UnsavedCorrections = false;
     }
 }
