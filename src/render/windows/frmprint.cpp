@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -129,19 +130,22 @@ void frmPrint::fitToScreen()
                 store.PrintHeightLines * units::kTwipsPerLine / kTwipsPerPixel);
     // Until the window is shown its frame is not known: a title bar and borders are allowed
     // for, more than most window managers draw.
-    QSize frame = frameGeometry().size() - size();
-    if (frame.isNull()) {
-        int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
-        frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
-    }
+    int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    QSize frame = knownFrame().value_or(
+        QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border));
     m_fittedArea = {store.PrintWidthChars, store.PrintHeightLines};
     QRect room = screen()->availableGeometry();
     double shrink = std::min({1.0, room.width() / page.width(), room.height() / page.height()});
     QSize outer = (page * shrink).toSize();
     resize(outer - frame);
-    QPoint place = frameGeometry().topLeft();
-    move(std::clamp(place.x(), room.left(), room.right() + 1 - outer.width()),
-         std::clamp(place.y(), room.top(), room.bottom() + 1 - outer.height()));
+    QPoint place = outerGeometry().topLeft();
+    place = {std::clamp(place.x(), room.left(), room.right() + 1 - outer.width()),
+             std::clamp(place.y(), room.top(), room.bottom() + 1 - outer.height())};
+    // Placed by the frame the window system knows, as the widget's may lag behind.
+    if (windowHandle())
+        windowHandle()->setFramePosition(place);
+    else
+        move(place);
 }
 
 // The station search offered is that of the roadway type shown.
@@ -215,9 +219,25 @@ bool frmPrint::event(QEvent* event)
     return handled;
 }
 
+// The window and its frame as the window system has them. The widget's own frame geometry
+// can lag behind while a window shown again is framed anew, and then stays wrong.
+QRect frmPrint::outerGeometry() const
+{
+    return windowHandle() ? windowHandle()->frameGeometry() : frameGeometry();
+}
+
+// The frame's width and height, once the window manager has framed the window.
+std::optional<QSize> frmPrint::knownFrame() const
+{
+    QSize frame = outerGeometry().size() - size();
+    if (frame.isNull() || frame.width() < 0 || frame.height() < 0)
+        return std::nullopt;
+    return frame;
+}
+
 void frmPrint::fitOnceFramed()
 {
-    if (m_frameUnknown && frameGeometry().size() != size()) {
+    if (m_frameUnknown && knownFrame()) {
         m_frameUnknown = false;
         fitToScreen();
     }

@@ -51,6 +51,8 @@ private:
     void buildMenus();
     void updateDrawScale();
     void fitOnceFramed();
+    QRect outerGeometry() const;
+    std::optional<QSize> knownFrame() const;
     void turnTo(std::optional<PageRef> page, const QString& atTheEnd);
     void saveReport();
     void printPages(const std::optional<PageRange>& pages);
