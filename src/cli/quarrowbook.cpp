@@ -211,25 +211,6 @@ bool choosePages(const ReportStore& store, const Options& options, std::optional
     return true;
 }
 
-// Builds the book from a listing or reads it from a report file, as Preview routes the
-// input by its extension. Returns false when there is no book to use.
-bool buildBook(ReportStore& store, Messenger& messenger)
-{
-    switch (inputKindOf(store.InputFileName)) {
-    case InputKind::Listing:
-        return GpkQuarrow(store, messenger) == 0;
-    case InputKind::Report:
-        if (!ReadReportFile(store, messenger))
-            return false;
-        store.ReportFileName = store.InputFileName;
-        return true;
-    case InputKind::Unknown:
-        break;
-    }
-    messenger.show("Please Select RAW data file");
-    return false;
-}
-
 // `text` is UTF-8.
 void appendJsonString(std::string& out, std::string_view text)
 {
@@ -341,9 +322,9 @@ ExitCode runQuarrowBook(const std::vector<std::string>& args, std::ostream& out,
     resetCounters(store);
     store.ProjectNumber = options->project.value_or("");
     store.ControlNumber = options->control.value_or("");
-    store.InputFileName = std::string(trimBlanks(options->input));
     std::optional<PageRange> pages;
-    if (!buildBook(store, messenger) || !choosePages(store, *options, pages, err))
+    if (!openBook(store, trimBlanks(options->input), messenger) ||
+        !choosePages(store, *options, pages, err))
         return ExitCode::Failed;
 
     std::string summary = options->summary ? summaryJson(store) : std::string();

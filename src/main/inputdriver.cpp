@@ -2,7 +2,9 @@
 
 #include "listing/dividedparser.h"
 #include "listing/undividedparser.h"
+#include "store/bookpages.h"
 #include "store/pictureformat.h"
+#include "store/reportfile.h"
 #include "store/runerror.h"
 #include "store/textfile.h"
 #include "store/textops.h"
@@ -109,6 +111,30 @@ std::int16_t GpkQuarrow(ReportStore& store, Messenger& messenger)
     }
     store.InputFileName = store.ReportFileName;
     return 0;
+}
+
+bool openBook(ReportStore& store, std::string_view fileName, Messenger& messenger)
+{
+    InputKind kind = InputKind::Unknown;
+    if (fileName.size() >= 2) {
+        store.InputFileName = std::string(fileName);
+        kind = inputKindOf(fileName);
+    }
+    if (kind == InputKind::Unknown) {
+        messenger.show("Please Select RAW data file");
+        return false;
+    }
+    store.CurrentPage = 0;
+    bool opened = kind == InputKind::Listing ? GpkQuarrow(store, messenger) == 0
+                                             : ReadReportFile(store, messenger);
+    if (!opened)
+        return false;
+    if (kind == InputKind::Report)
+        store.ReportFileName = store.InputFileName;
+    store.CurrentPage = 0;
+    if (isDivided(store))
+        store.CurrentSide = sideName(BookSide::Left);
+    return true;
 }
 
 } // namespace quarrow

@@ -28,4 +28,10 @@ void GenerateOutputFilename(ReportStore& store, std::string_view path);
 // 0 when a parser ran; InputFileName then names the report file beside the listing.
 std::int16_t GpkQuarrow(ReportStore& store, Messenger& messenger);
 
+// Opens the book a file holds, as its extension says: builds it from a listing (GpkQuarrow)
+// or reads it from a report file, which ReportFileName then names. The book opens at its
+// first page, a divided roadway's at the left book's. A name of fewer than two characters
+// names no file. False, with the user told why, when there is no book to use.
+bool openBook(ReportStore& store, std::string_view fileName, Messenger& messenger);
+
 } // namespace quarrow

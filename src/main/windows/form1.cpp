@@ -219,55 +219,25 @@ void Form1::preview()
         m_program.unloadPrintWindow(); // the book it showed is gone: it must not be paged or saved
 }
 
-// Builds the book from the file chosen; false, with the user told why, when there is none.
+// Opens the book of the file chosen; false, with the user told why, when there is none. The
+// windows' lists take the new book, or the emptied one when it could not be read, so that no
+// window offers the stations of a book that is gone.
 bool Form1::openBook()
 {
     if (!checkNumbers())
         return false;
-    if (m_fileName.size() >= 2) {
-        ReportStore& store = m_program.store();
-        store.InputFileName = m_fileName.trimmed().toStdString();
-        switch (inputKindOf(store.InputFileName)) {
-        case InputKind::Report:
-            return openReport();
-        case InputKind::Listing:
-            return openListing();
-        case InputKind::Unknown:
-            break;
-        }
+    ReportStore& store = m_program.store();
+    bool opened = false;
+    {
+        WaitCursor building;
+        opened =
+            quarrow::openBook(store, m_fileName.trimmed().toStdString(), m_program.messenger());
     }
-    m_program.message(QStringLiteral("Please Select RAW data file"), this);
-    return false;
-}
-
-// Reads the report file; a report that cannot be read is not shown, so that it is never
-// offered for saving over the file it came from.
-bool Form1::openReport()
-{
-    ReportStore& store = m_program.store();
-    bool read = ReadReportFile(store, m_program.messenger());
     m_program.showNewBook();
-    if (!read)
+    if (!opened)
         return false;
-    store.ReportFileName = store.InputFileName;
-    store.CurrentSide = sideName(BookSide::Left);
-    store.CurrentPage = 0;
     frmSystem(m_program, this).exec();
     store.ReportState = kReportNotSaved;
-    return true;
-}
-
-bool Form1::openListing()
-{
-    ReportStore& store = m_program.store();
-    store.CurrentPage = 0;
-    if (WaitCursor building; GpkQuarrow(store, m_program.messenger()) == 1)
-        return false;
-    m_program.showNewBook();
-    frmSystem(m_program, this).exec();
-    store.ReportState = kReportNotSaved;
-    if (isDivided(store))
-        store.CurrentSide = sideName(BookSide::Left);
     return true;
 }
 

@@ -42,8 +42,6 @@ private:
     bool isSaveDue() const;
     bool runSavePrompt();
     bool openBook();
-    bool openReport();
-    bool openListing();
     void drawAndShow();
 
     Program& m_program;
