@@ -48,6 +48,16 @@ public:
     virtual QString pickPage() = 0;
     virtual void unloadForm5() = 0;
     virtual void unloadPrintWindow() = 0;
+    // Puts the dialogs' captions and lists in step with a book just built or read.
+    virtual void showNewBook() = 0;
+    // Draws the current page in the display window and shows the window.
+    virtual void showPrintWindow() = 0;
+    // The open-file dialog's memory between uses; the folder of a file chosen is kept for
+    // the next run.
+    virtual FileDialogState& openDialog() = 0;
+    virtual void keepFolderOf(const QString& file) = 0;
+    // Closes every window and ends the program.
+    virtual void endProgram() = 0;
 
     // Runs an event handler; a run-time failure inside it is shown as `head`, the failure's
     // description and `tail`, and ends the handler. Any other exception is shown the same

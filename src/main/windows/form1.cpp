@@ -2,13 +2,12 @@
 
 #include "about/windows/frmabout.h"
 #include "main/inputdriver.h"
-#include "main/windows/program.h"
 #include "render/pagelayout.h"
-#include "render/windows/frmprint.h"
 #include "render/windows/frmsystem.h"
 #include "store/bookpages.h"
 #include "store/reportfile.h"
 #include "windowkit/booktext.h"
+#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 #include "windowkit/reportsaving.h"
 
@@ -34,7 +33,7 @@ bool isEnter(QEvent* event)
 
 } // namespace
 
-Form1::Form1(Program& program) : m_program(program)
+Form1::Form1(Desktop& program) : m_program(program)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
@@ -214,7 +213,7 @@ void Form1::preview()
         return;
     resetCounters(m_program.store());
     if (openBook())
-        drawAndShow();
+        m_program.showPrintWindow();
     else
         m_program.unloadPrintWindow(); // the book it showed is gone: it must not be paged or saved
 }
@@ -239,13 +238,6 @@ bool Form1::openBook()
     frmSystem(m_program, this).exec();
     store.ReportState = kReportNotSaved;
     return true;
-}
-
-void Form1::drawAndShow()
-{
-    frmPrint& window = m_program.printWindow();
-    window.redraw();
-    window.Preview();
 }
 
 // A book that the user wanted saved and that was not keeps the program open, so that it can

@@ -45,7 +45,10 @@ Program::Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource tod
     station();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    delete m_printWindow;
+}
 
 // The folder of the file chosen last, while it is there; else Documents, else the home folder.
 QString Program::startFolder()
@@ -82,41 +85,42 @@ Form1& Program::form1()
 Form2& Program::form2()
 {
     if (!m_form2)
-        m_form2 = std::make_unique<Form2>(*this, &form1());
+        m_form2 = new Form2(*this, &form1());
     return *m_form2;
 }
 
 Form5& Program::form5()
 {
     if (!m_form5)
-        m_form5 = std::make_unique<Form5>(*this, &form1());
+        m_form5 = new Form5(*this, &form1());
     return *m_form5;
 }
 
 void Program::unloadForm5()
 {
     if (m_form5)
-        m_form5.release()->deleteLater();
+        m_form5->deleteLater();
+    m_form5 = nullptr;
 }
 
 Form6& Program::form6()
 {
     if (!m_form6)
-        m_form6 = std::make_unique<Form6>(*this, &form1());
+        m_form6 = new Form6(*this, &form1());
     return *m_form6;
 }
 
 frmStation& Program::station()
 {
     if (!m_station)
-        m_station = std::make_unique<frmStation>(*this, &form1());
+        m_station = new frmStation(*this, &form1());
     return *m_station;
 }
 
 frmPrint& Program::printWindow()
 {
     if (!m_printWindow)
-        m_printWindow = std::make_unique<frmPrint>(*this);
+        m_printWindow = new frmPrint(*this);
     return *m_printWindow;
 }
 
@@ -132,7 +136,14 @@ void Program::unloadPrintWindow()
     if (!m_printWindow)
         return;
     m_printWindow->hide();
-    m_printWindow.release()->deleteLater();
+    m_printWindow->deleteLater();
+    m_printWindow = nullptr;
+}
+
+void Program::showPrintWindow()
+{
+    printWindow().redraw();
+    printWindow().Preview();
 }
 
 void Program::redrawPage()

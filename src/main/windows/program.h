@@ -4,6 +4,8 @@
 #include "render/pepprint.h"
 #include "windowkit/desktop.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 
@@ -50,9 +52,8 @@ public:
     // first opens in the folder of the file chosen last in an earlier run, kept for the user,
     // or else, that folder gone, in the user's Documents folder or home folder: never where
     // the program is installed or started.
-    FileDialogState& openDialog() { return m_openDialog; }
-    // Keeps the folder of a file chosen for the next run.
-    void keepFolderOf(const QString& file);
+    FileDialogState& openDialog() override { return m_openDialog; }
+    void keepFolderOf(const QString& file) override;
 
     Form1& form1();
     Form2& form2();
@@ -62,11 +63,9 @@ public:
     frmPrint& printWindow();
     bool isPrintWindowLoaded() const;
 
-    // Puts the captions and lists of the dialogs in step with a book just built or read.
-    void showNewBook();
-
-    // Closes every window and ends the program.
-    void endProgram();
+    void showNewBook() override;
+    void showPrintWindow() override;
+    void endProgram() override;
 
 private:
     static QString startFolder();
@@ -78,12 +77,14 @@ private:
     PrinterChoice m_printer;
     PepPrint m_renderer;
     FileDialogState m_openDialog;
+    // The dialogs are Qt children of the main window, which deletes them with it; the display
+    // window has no parent and is deleted with the program.
     std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<Form5> m_form5;
-    std::unique_ptr<Form6> m_form6;
-    std::unique_ptr<frmStation> m_station;
-    std::unique_ptr<frmPrint> m_printWindow;
+    QPointer<Form2> m_form2;
+    QPointer<Form5> m_form5;
+    QPointer<Form6> m_form6;
+    QPointer<frmStation> m_station;
+    QPointer<frmPrint> m_printWindow;
 };
 
 } // namespace quarrow
