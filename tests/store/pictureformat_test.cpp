@@ -8,11 +8,14 @@ namespace quarrow {
 namespace {
 
 // The table is tests/data/pictures.txt: text|picture|formatted, one a line.
-TEST(PictureFormat, FormatsNumbersByThePictureAndLeavesOtherTextsAlone)
+using Pictures = testing::TestWithParam<test::TableRow>;
+TEST_P(Pictures, FormatNumbersByThePictureAndLeaveOtherTextsAlone)
 {
-    for (const auto& row : test::readTable("pictures.txt"))
-        EXPECT_EQ(Format(std::string_view(row[0]), row[1]), row[2]) << row[0] << "|" << row[1];
+    const auto& row = GetParam();
+    EXPECT_EQ(Format(std::string_view(row[0]), row[1]), row[2]);
 }
+INSTANTIATE_TEST_SUITE_P(PictureFormat, Pictures,
+                         testing::ValuesIn(test::readTable("pictures.txt")), test::rowName);
 
 TEST(PictureFormat, ANumberBeyondADoubleOverflows)
 {

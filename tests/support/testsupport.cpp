@@ -28,14 +28,28 @@ std::filesystem::path testDataFile(const std::string& name)
     return std::filesystem::path(QUARROW_TEST_DATA_DIR) / name;
 }
 
-std::vector<std::vector<std::string>> readTable(const std::string& name)
+void PrintTo(const TableRow& row, std::ostream* out)
+{
+    for (std::size_t i = 0; i < row.size(); ++i)
+        *out << (i > 0 ? "|" : "") << row[i];
+}
+
+std::string rowName(const testing::TestParamInfo<TableRow>& row)
+{
+    return "line" + std::to_string(row.param.line);
+}
+
+std::vector<TableRow> readTable(const std::string& name)
 {
     std::istringstream lines(readFile(testDataFile(name)));
-    std::vector<std::vector<std::string>> rows;
+    std::vector<TableRow> rows;
+    int number = 0;
     for (std::string line; std::getline(lines, line);) {
+        ++number;
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string>& row = rows.emplace_back();
+        TableRow& row = rows.emplace_back();
+        row.line = number;
         std::istringstream cells(line + "|");
         for (std::string cell; std::getline(cells, cell, '|');)
             row.push_back(cell);

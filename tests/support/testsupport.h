@@ -5,6 +5,8 @@
 #include "store/messenger.h"
 #include "store/reportstore.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -22,9 +24,19 @@ public:
 std::filesystem::path sampleFile(const std::string& name);
 std::filesystem::path testDataFile(const std::string& name);
 
-// The rows of a table kept in tests/data: a row a line, its cells separated by "|". Empty
-// lines and lines that start with "#" are not rows.
-std::vector<std::vector<std::string>> readTable(const std::string& name);
+// A row of a table kept in tests/data: its cells, and the line it stands on.
+struct TableRow : std::vector<std::string>
+{
+    int line = 0;
+};
+// Prints a row as it stands in its table.
+void PrintTo(const TableRow& row, std::ostream* out);
+// A test of a table's row is named after the row's line ("line12").
+std::string rowName(const testing::TestParamInfo<TableRow>& row);
+
+// The rows of a table: a row a line, its cells separated by "|". Empty lines and lines that
+// start with "#" are not rows.
+std::vector<TableRow> readTable(const std::string& name);
 
 // Runs a shell command on the build machine and gives its exit status (0 for success). Under
 // Wine, which cannot start the build machine's programs (poppler's, CUPS's), the command goes
