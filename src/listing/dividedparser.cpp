@@ -14,9 +14,6 @@
 namespace quarrow {
 namespace {
 
-const std::string kFourBlanks(4, ' ');
-const std::string kFiveBlanks(5, ' ');
-const std::string kSixBlanks(6, ' ');
 const std::string kPlaceholderAfter = "   ****";
 const std::string kPlaceholderBefore = "****   ";
 
@@ -83,13 +80,10 @@ public:
 
     // Keeps the books built up to a failure pageable: they end at the page reached, and
     // the page list holds one item per page of them.
-    void keepBooksSoFar()
+    void keepBookSoFar()
     {
-        int capacity = s.RightPages.capacity();
-        s.LastRightPage = std::min(s.RightPageIndex, capacity - 1);
-        s.LastLeftPage = std::min(s.LeftPageIndex, capacity - 1);
-        if (s.RightPageIndex < capacity)
-            addPageItem(s.RightPages, s.RightPageIndex);
+        s.LastRightPage = keepPagesSoFar(s.RightPages, s.RightPageIndex);
+        s.LastLeftPage = std::min(s.LeftPageIndex, s.RightPages.capacity() - 1);
     }
 
 private:
@@ -129,7 +123,7 @@ private:
             composeBlock(leftRoadway());
         if (p.StationLineCount == 3) {
             composeBlock(rightRoadway());
-            endStation();
+            completeStation();
             m_unused.completeStation();
             if (p.PageTurned != 1)
                 --m_block;
@@ -169,7 +163,7 @@ private:
         }
         composeStakeColumn(page, m_block, kLeftStakeColumn, r.a, stakeRules(r, false));
         composeStakeColumn(page, m_block, kRightStakeColumn, r.b, stakeRules(r, true));
-        writeCentreLine(page, r.right ? r.b : r.a);
+        writeCentreLine(page, r.right ? r.b : r.a, CentreLinePolicy::KeepTheCell);
         composeMedian(page, r);
         if (m_block == 2) {
             page.FirstStation = p.StationText;
@@ -272,19 +266,6 @@ private:
                 lineB ? OffsetSense::RightOfField17 : OffsetSense::LeftOfField17};
     }
 
-    // A value that is not numeric (a note's text) leaves the cell as it was.
-    void writeCentreLine(BookPage& page, const FieldArray& x)
-    {
-        if (auto value = readNumber(x[field::kCentreLine])) {
-            std::string text = *value < 0   ? "C " + fmt(*value)
-                               : *value > 0 ? "F " + fmt(*value)
-                                            : "";
-            page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
-        }
-        for (int line = 1; line <= 5; ++line)
-            page.StakeCells.set(m_block, kCentreColumn, line, {});
-    }
-
     // The median side's stake, type code "M": the kind of median is named by field 16.
     void composeMedian(BookPage& page, const Roadway& r)
     {
@@ -325,20 +306,12 @@ private:
         put(4, "");
     }
 
-    void endStation()
+    // Both books turn their page together: the right book's pages list the stations.
+    void completeStation()
     {
-        s.StationItems.push_back(p.StationText);
-        s.PageStationItems.push_back(listColumn(s.RightPageIndex + 1) + listColumn(p.StationText));
-        BookPage& page = s.RightPages.write(s.RightPageIndex);
-        if (m_block == 2) {
-            page.FirstStation = p.StationText;
-        } else if (m_block == 0) {
-            page.LastStation = p.StationText;
+        if (endStation(s.RightPages, s.RightPageIndex)) {
             ++s.LeftPageIndex;
             ++s.RightPageIndex;
-            addPageItem(s.RightPages, s.RightPageIndex - 1);
-            p.PageTurned = 1;
-            m_block = 2;
         }
     }
 
@@ -358,17 +331,7 @@ bool ParseDivided(ReportStore& store, Messenger& messenger)
     store.LeftPageIndex = 0;
     store.RightPageIndex = 0;
     DividedParser parser(store);
-    bool read = true;
-    try {
-        parser.run();
-    } catch (const RunError&) {
-        messenger.show(" There is something wrong at Sta. " +
-                       utf8FromWindows1252(store.Parser.StationText));
-        parser.keepBooksSoFar();
-        read = false;
-    }
-    parser.tellUnusedLines(messenger);
-    return read;
+    return parseListing(parser, store, messenger, " There is something wrong at Sta. ");
 }
 
 } // namespace quarrow

@@ -6,6 +6,9 @@
 #include "store/runerror.h"
 #include "store/textops.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace quarrow {
 
 void ListingParser::tellUnusedLines(Messenger& messenger) const
@@ -60,6 +63,43 @@ void ListingParser::addPageItem(const PageArray& pages, int index)
     const BookPage& page = pages.read(index);
     s.PageItems.push_back(listColumn(index + 1) + listColumn(page.FirstStation) +
                           listColumn(page.LastStation));
+}
+
+bool ListingParser::endStation(PageArray& pages, std::int32_t index)
+{
+    s.StationItems.push_back(p.StationText);
+    s.PageStationItems.push_back(listColumn(index + 1) + listColumn(p.StationText));
+    BookPage& page = pages.write(index);
+    if (m_block == 2)
+        page.FirstStation = p.StationText;
+    if (m_block != 0)
+        return false;
+    page.LastStation = p.StationText;
+    addPageItem(pages, index);
+    p.PageTurned = 1;
+    m_block = 2;
+    return true;
+}
+
+std::int32_t ListingParser::keepPagesSoFar(const PageArray& pages, std::int32_t index)
+{
+    int capacity = pages.capacity();
+    if (index < capacity)
+        addPageItem(pages, index);
+    return std::min(index, capacity - 1);
+}
+
+void ListingParser::writeCentreLine(BookPage& page, const FieldArray& x, CentreLinePolicy policy)
+{
+    std::optional<double> value = policy == CentreLinePolicy::StopTheBook
+                                      ? fieldNumber(x, field::kCentreLine)
+                                      : readNumber(x[field::kCentreLine]);
+    if (value) {
+        std::string text = *value < 0 ? "C " + fmt(*value) : *value > 0 ? "F " + fmt(*value) : "";
+        page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
+    }
+    for (int line = 1; line < StakeTable::kLines; ++line)
+        page.StakeCells.set(m_block, kCentreColumn, line, {});
 }
 
 std::string ListingParser::fmt(const std::string& field) const

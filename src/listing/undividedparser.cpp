@@ -14,10 +14,6 @@
 namespace quarrow {
 namespace {
 
-const std::string kFiveBlanks(5, ' ');
-const std::string kSixBlanks(6, ' ');
-const std::string kFourBlanks(4, ' ');
-
 class UndividedParser : public ListingParser
 {
 public:
@@ -35,13 +31,7 @@ public:
 
     // Keeps the book built up to a failure pageable: it ends at the page reached, and the
     // page list holds one item per page of it.
-    void keepBookSoFar()
-    {
-        int capacity = s.UndividedPages.capacity();
-        s.LastPage = std::min(s.PageIndex, capacity - 1);
-        if (s.PageIndex < capacity)
-            addPageItem(s.UndividedPages, s.PageIndex);
-    }
+    void keepBookSoFar() { s.LastPage = keepPagesSoFar(s.UndividedPages, s.PageIndex); }
 
 private:
     void handleLine(std::string_view raw)
@@ -107,7 +97,7 @@ private:
         writeMessage(page, m_block, kLeftStakeColumn,
                      l[field::kMessageWord] == "Note" ? "Note : " : "Error : ",
                      l[field::kMessageText], true);
-        writeCentreLine(page, r);
+        writeCentreLine(page, r, CentreLinePolicy::StopTheBook);
         StakeRules rules = stakeRules();
         rules.fillPicture = s.NumberFormat;
         composeStakeColumn(page, m_block, kRightStakeColumn, r, rules);
@@ -122,7 +112,7 @@ private:
         for (int line = 3; line <= 5; ++line)
             putStation(page, line, leftPart(line) + "   ****");
         composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
-        writeCentreLine(page, l);
+        writeCentreLine(page, l, CentreLinePolicy::StopTheBook);
         writeMessage(page, m_block, kRightStakeColumn,
                      r[field::kMessageWord] == "Note" ? "Note : " : "Error : ",
                      r[field::kMessageText], true);
@@ -137,7 +127,7 @@ private:
         putStation(page, 4, leftPart(4) + "  " + rightPart(4));
         putStation(page, 5, leftPart(5) + rightPart(5));
         composeStakeColumn(page, m_block, kLeftStakeColumn, l, stakeRules());
-        writeCentreLine(page, l);
+        writeCentreLine(page, l, CentreLinePolicy::StopTheBook);
         composeStakeColumn(page, m_block, kRightStakeColumn, p.RightFields, stakeRules());
     }
 
@@ -173,29 +163,10 @@ private:
         }
     }
 
-    void writeCentreLine(BookPage& page, const FieldArray& x)
-    {
-        double value = fieldNumber(x, field::kCentreLine);
-        std::string text = value < 0 ? "C " + fmt(value) : value > 0 ? "F " + fmt(value) : "";
-        page.StakeCells.set(m_block, kCentreColumn, 0, std::move(text));
-        for (int line = 1; line < StakeTable::kLines; ++line)
-            page.StakeCells.set(m_block, kCentreColumn, line, {});
-    }
-
     void completeStation()
     {
-        s.StationItems.push_back(p.StationText);
-        s.PageStationItems.push_back(listColumn(s.PageIndex + 1) + listColumn(p.StationText));
-        BookPage& page = s.UndividedPages.write(s.PageIndex);
-        if (m_block == 2)
-            page.FirstStation = p.StationText;
-        if (m_block == 0) {
-            page.LastStation = p.StationText;
+        if (endStation(s.UndividedPages, s.PageIndex))
             ++s.PageIndex;
-            addPageItem(s.UndividedPages, s.PageIndex - 1);
-            p.PageTurned = 1;
-            m_block = 2;
-        }
         p.LeftFields.fill({});
         p.RightFields.fill({});
     }
@@ -213,17 +184,7 @@ bool ParseUndivided(ReportStore& store, Messenger& messenger)
     startNewBook(store);
     store.PageIndex = 0;
     UndividedParser parser(store);
-    bool read = true;
-    try {
-        parser.run();
-    } catch (const RunError&) {
-        messenger.show(" Please correct data input file at station: " +
-                       utf8FromWindows1252(store.Parser.StationText));
-        parser.keepBookSoFar();
-        read = false;
-    }
-    parser.tellUnusedLines(messenger);
-    return read;
+    return parseListing(parser, store, messenger, " Please correct data input file at station: ");
 }
 
 } // namespace quarrow

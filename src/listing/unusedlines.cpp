@@ -80,8 +80,8 @@ std::optional<std::string> UnusedLines::report() const
     for (const std::string& line : m_shown)
         text += "\n" + line;
     if (m_notShown > 0)
-        text += "\nand " + std::to_string(m_notShown) + " more line" +
-                (m_notShown > 1 ? "s" : "") + " not used.";
+        text += "\nand " + std::to_string(m_notShown) + " more line" + (m_notShown > 1 ? "s" : "") +
+                " not used.";
     if (!m_stopped.empty())
         text += "\n" + m_stopped;
     return text;
