@@ -44,19 +44,30 @@ struct ToolRun
     std::string err;
 };
 
-// quarrow-book in the folder, as it is run from a shell there, so that derived file names
-// are the same on every machine; with `store`, the book is built into it.
-ToolRun runIn(const fs::path& folder, const std::vector<std::string>& args,
+// Takes every `from` out of `text`.
+std::string without(std::string text, const std::string& from)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
+        text.erase(at, from.size());
+    return text;
+}
+
+// quarrow-book on files named in full in `folder`; what it says reads as from a shell in that
+// folder (the folder's name taken out, also as the summary writes it), the same on every
+// machine. With `store`, the book is built into it.
+ToolRun runIn(const TempDir& folder, const std::vector<std::string>& args,
               ReportStore* store = nullptr)
 {
-    fs::path before = fs::current_path();
-    fs::current_path(folder);
     std::ostringstream out;
     std::ostringstream err;
     ReportStore own;
     int exit = static_cast<int>(runQuarrowBook(args, out, err, nullptr, store ? *store : own));
-    fs::current_path(before);
-    return {exit, out.str(), err.str()};
+    std::string prefix = folder.file("x");
+    prefix.pop_back();
+    std::string inJson;
+    for (char c : prefix)
+        inJson += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return {exit, without(without(out.str(), inJson), prefix), without(err.str(), prefix)};
 }
 
 std::string readIfExists(const fs::path& path)
@@ -74,10 +85,11 @@ void checkCase(const fs::path& folder, const TempDir& work, ReportStore* store =
     fs::path input = inputOf(folder);
     fs::remove(work.path() / "output.stk");
     fs::copy_file(input, work.path() / input.filename(), fs::copy_options::overwrite_existing);
-    std::vector<std::string> args{input.filename().string(), "--summary", "--stk", "output.stk"};
+    std::vector<std::string> args{work.file(input.filename().string()), "--summary", "--stk",
+                                  work.file("output.stk")};
     std::istringstream more(readIfExists(folder / "arguments"));
     args.insert(args.end(), std::istream_iterator<std::string>(more), {});
-    ToolRun run = runIn(work.path(), args, store);
+    ToolRun run = runIn(work, args, store);
     int usage = run.err.find("\nUsage: quarrow-book") != std::string::npos ? 2 : 1;
     EXPECT_EQ(run.exit, run.err.empty() ? 0 : usage) << "exit status and messages disagree";
     expectFileContent(folder / "expected.messages", run.err);
@@ -108,7 +120,7 @@ TEST_P(GoldenCase, GivesItsExpectedBookMessagesAndSummaryAndReadsBackItsBook)
     if (!fs::exists(folder / "expected.stk"))
         return;
     for (auto [from, to] : {std::pair{"output.stk", "again.stk"}, {"again.stk", "third.stk"}})
-        EXPECT_EQ(runIn(work.path(), {from, "--stk", to}).err, "");
+        EXPECT_EQ(runIn(work, {work.file(from), "--stk", work.file(to)}).err, "");
     EXPECT_EQ(readIfExists(work.path() / "third.stk"), readIfExists(work.path() / "again.stk"));
 }
 
