@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 namespace quarrow::test {
@@ -44,11 +45,14 @@ struct ToolRun
     std::string err;
 };
 
-// Takes every `from` out of `text`.
-std::string without(std::string text, const std::string& from)
+// Takes the folder's name out of `text`, also as JSON writes it.
+std::string withoutFolder(std::string text, const TempDir& folder)
 {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
-        text.erase(at, from.size());
+    std::string name = folder.file("x");
+    name.pop_back();
+    for (const std::string& from : {std::regex_replace(name, std::regex(R"(\\)"), R"(\\)"), name})
+        for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
+            text.erase(at, from.size());
     return text;
 }
 
@@ -62,12 +66,7 @@ ToolRun runIn(const TempDir& folder, const std::vector<std::string>& args,
     std::ostringstream err;
     ReportStore own;
     int exit = static_cast<int>(runQuarrowBook(args, out, err, nullptr, store ? *store : own));
-    std::string prefix = folder.file("x");
-    prefix.pop_back();
-    std::string inJson;
-    for (char c : prefix)
-        inJson += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return {exit, without(without(out.str(), inJson), prefix), without(err.str(), prefix)};
+    return {exit, withoutFolder(out.str(), folder), withoutFolder(err.str(), folder)};
 }
 
 std::string readIfExists(const fs::path& path)

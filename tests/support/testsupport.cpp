@@ -28,12 +28,6 @@ std::filesystem::path testDataFile(const std::string& name)
     return std::filesystem::path(QUARROW_TEST_DATA_DIR) / name;
 }
 
-void PrintTo(const TableRow& row, std::ostream* out)
-{
-    for (std::size_t i = 0; i < row.size(); ++i)
-        *out << (i > 0 ? "|" : "") << row[i];
-}
-
 std::string rowName(const testing::TestParamInfo<TableRow>& row)
 {
     return "line" + std::to_string(row.param.line);

@@ -29,8 +29,6 @@ struct TableRow : std::vector<std::string>
 {
     int line = 0;
 };
-// Prints a row as it stands in its table.
-void PrintTo(const TableRow& row, std::ostream* out);
 // A test of a table's row is named after the row's line ("line12").
 std::string rowName(const testing::TestParamInfo<TableRow>& row);
 

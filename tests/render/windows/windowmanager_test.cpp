@@ -70,8 +70,7 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
                        std::abs(double(frame.width()) / frame.height() - shape) < 0.01;
             },
             15000))
-            << outer(window).x() << "," << outer(window).y() << " " << outer(window).width() << "x"
-            << outer(window).height();
+            << outer(window).width() << "x" << outer(window).height();
         QRect frame = outer(window);
         // The user drags the window shown again: it stays where it was put, as it was.
         if (showing == 2) {
