@@ -51,9 +51,9 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         frmPrint& window = printWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         bool framed = QTest::qWaitFor([&] { return outer(window) != window.geometry(); }, 15000);
-        // Now and then Qt misses the frame of a window mapped again (not the first time):
-        // such a window is shown once more, and must then take its frame.
-        if (!framed && showing == 2 && !shownOnceMore) {
+        // On a loaded machine Qt now and then never learns the frame of a window just mapped:
+        // the window is shown once more in the whole test, and must then take its frame.
+        if (!framed && !shownOnceMore) {
             shownOnceMore = true;
             window.close();
             --showing;
