@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 # Test names hold "_" where case folders hold "-".
-filter='Cases/*:PageLayout.*'
+filter='Cases/*:Recorded/PageLayout.*'
 [ $# -ge 2 ] && filter="Cases/*/${2//-/_}"
 cmake --build "$build" --target engine_tests
 QUARROW_REGENERATE=1 "$build/tests/engine_tests" --gtest_filter="$filter" --gtest_brief=1
