@@ -27,8 +27,8 @@ TEST_P(StationSearch, FindsTheFirstBlockOfTheStationsNumber)
     EXPECT_EQ((found ? "found " : "not found ") + std::to_string(page) + " " +
                   std::to_string(store.BlockIndex),
               row[2]);
-    EXPECT_EQ(messenger.messages, row[3].empty() ? std::vector<std::string>{}
-                                                 : std::vector<std::string>{row[3]});
+    EXPECT_EQ(messenger.messages,
+              row[3].empty() ? std::vector<std::string>{} : std::vector<std::string>{row[3]});
 }
 INSTANTIATE_TEST_SUITE_P(Book, StationSearch, testing::ValuesIn(readTable("stationsearch.txt")),
                          rowName);

@@ -76,50 +76,47 @@ protected:
 QtPrintPlatform PrintSystem::system;
 
 // The printer chosen lays the pages out on its own paper and prints each command as one job:
-// exactly the pages asked for, each text at its cell.
-TEST_F(PrintSystem, TheDesktopProgramPrintsOnThePrinterChosen)
+// exactly the pages asked for, each text at its cell; the next preview starts with that
+// printer (tests/data/printjobs.txt).
+class PrintJobs : public PrintSystem, public testing::WithParamInterface<TableRow>
+{};
+TEST_P(PrintJobs, TheDesktopProgramPrintsOnThePrinterChosen)
 {
+    const auto& job = GetParam();
     std::string report =
         readFile(testDataFile("cases/divided-medians-notes-and-pages/expected.stk"));
-    const std::map<std::string, std::string> books = {
-        {"divided",
-         dir.write("book.stk", report.substr(0, report.rfind("\r\n" + std::string(44, ' ') +
-                                                             "ROADWAY(right)")))},
-        {"undivided", dir.write("book.txt", undividedListing(7))}};
-    QString current = QStringLiteral("PDF"); // the system's default
-    // printer | book | from and to | side | pages printed | first page's side | its index
-    for (const auto& job : readTable("printjobs.txt")) {
-        SCOPED_TRACE(job[4]);
-        QString printer = QString::fromStdString(job[0]);
-        preview(books.at(job[1]), printer, std::exchange(current, printer));
-        dialogs.messages.clear();
-        if (job[2].empty()) {
-            printWindow().viewprint_Click();
-        } else {
-            modals.then(QStringLiteral("Form5"), [&job](QDialog& dialog) {
-                QStringList range = QString::fromStdString(job[2]).split(' ');
-                setText(dialog, "Text1", range[0]);
-                setText(dialog, "Text2", range[1]);
-                if (!job[3].empty())
-                    child<QComboBox>(dialog, "Combo2")
-                        .setCurrentText(QString::fromStdString(job[3]));
-                click(dialog, "Command1_1");
-            });
-            printWindow().PrnSelPages_Click();
-        }
-        EXPECT_EQ(dialogs.messages,
-                  QStringList({"Pages have been sent to " + printer + " printer."}));
-        std::string pdf = printed(job[0]);
-        ASSERT_FALSE(pdf.empty()) << "no job came out of " << job[0];
-        EXPECT_EQ(pdfPageHeaders(pdf), job[4]);
-        store.CurrentSide = job[5];
-        // The printer's default paper, less 18 points all round.
-        PrintableArea area =
-            job[0] == "PDF" ? PrintableArea{96, 63} : PrintableArea{559.0 / 6, 806.0 / 12};
-        EXPECT_EQ(pdfPageTexts(pdf, 1), drawnPageTexts(store, area, 18, 18, std::stoi(job[6])));
-        fs::remove(pdf);
+    std::string rightBook = "\r\n" + std::string(44, ' ') + "ROADWAY(right)";
+    std::string book = job[1] == "undivided"
+                           ? dir.write("book.txt", undividedListing(7))
+                           : dir.write("book.stk", report.substr(0, report.rfind(rightBook)));
+    QString printer = QString::fromStdString(job[0]);
+    preview(book, printer, QStringLiteral("PDF")); // the system's default
+    if (job[2].empty()) {
+        printWindow().viewprint_Click();
+    } else {
+        modals.then(QStringLiteral("Form5"), [&job](QDialog& dialog) {
+            QStringList range = QString::fromStdString(job[2]).split(' ');
+            setText(dialog, "Text1", range[0]);
+            setText(dialog, "Text2", range[1]);
+            if (!job[3].empty())
+                child<QComboBox>(dialog, "Combo2").setCurrentText(QString::fromStdString(job[3]));
+            click(dialog, "Command1_1");
+        });
+        printWindow().PrnSelPages_Click();
     }
+    EXPECT_EQ(dialogs.messages, QStringList({"Pages have been sent to " + printer + " printer."}));
+    std::string pdf = printed(job[0]);
+    ASSERT_FALSE(pdf.empty()) << "no job came out of " << job[0];
+    EXPECT_EQ(pdfPageHeaders(pdf), job[4]);
+    store.CurrentSide = job[5];
+    // The printer's default paper, less 18 points all round.
+    PrintableArea area =
+        job[0] == "PDF" ? PrintableArea{96, 63} : PrintableArea{559.0 / 6, 806.0 / 12};
+    EXPECT_EQ(pdfPageTexts(pdf, 1), drawnPageTexts(store, area, 18, 18, std::stoi(job[6])));
+    preview(book, printer, printer);
 }
+INSTANTIATE_TEST_SUITE_P(PrintSystem, PrintJobs, testing::ValuesIn(readTable("printjobs.txt")),
+                         rowName);
 
 // A long job cancelled from its progress dialog never reaches the printer.
 TEST_F(PrintSystem, ACancelledJobNeverReachesThePrinter)
@@ -140,43 +137,44 @@ TEST_F(PrintSystem, ACancelledJobNeverReachesThePrinter)
 // quarrow-book prints on a printer with the desktop program's printing; what cannot be
 // printed as asked is refused with its reason, exit status 1, and prints nothing
 // (tests/data/printruns.txt).
-TEST_F(PrintSystem, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
+class PrintRuns : public PrintSystem, public testing::WithParamInterface<TableRow>
+{};
+TEST_P(PrintRuns, QuarrowBookPrintsOnAPrinterOrSaysWhyNot)
 {
+    const auto& run = GetParam();
+    const std::string& printer = run[1];
+    std::string result = std::regex_replace(run[2], std::regex(R"(\\n)"), "\n");
+#ifdef _WIN32 // Windows spools a job for a printer that takes none now, to print it later.
+    if (!run[4].empty())
+        GTEST_SKIP();
+#endif
+    auto lp = [&](const char* verb) {
+        return run[4].empty() || hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) +
+                                             " -h '" + server() + "' " + run[4]) == 0;
+    };
     FakePrintPlatform withoutDefault(dir.path().string(), {"PDF", "PDF-A4"});
     withoutDefault.defaultName.clear();
-    QtBookOutput book(testDate);
-    QtBookOutput bookWithoutDefault(testDate, &withoutDefault);
-    for (const auto& run : readTable("printruns.txt")) {
-        const std::string& printer = run[1];
-        std::string result = std::regex_replace(run[2], std::regex(R"(\\n)"), "\n");
-        SCOPED_TRACE(run[0]);
-#ifdef _WIN32 // Windows spools a job for a printer that takes none now, to print it later.
-        if (!run[4].empty())
-            continue;
-#endif
-        auto lp = [&](const char* verb) {
-            return run[4].empty() || hostCommand("PATH=$PATH:/usr/sbin cups" + std::string(verb) +
-                                                 " -h '" + server() + "' " + run[4]) == 0;
-        };
-        EXPECT_TRUE(lp("reject"));
-        std::istringstream words(run[0]);
-        std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
-        args[0] =
-            sampleFile(args[0] == "sr22" ? "sr22-undivided.stk" : "us97-divided.stk").string();
-        std::ostringstream out;
-        std::ostringstream err;
-        auto exit = runQuarrowBook(args, out, err, run[3].empty() ? &book : &bookWithoutDefault);
-        EXPECT_TRUE(lp("accept"));
-        EXPECT_EQ(exit, printer.empty() ? ExitCode::Failed : ExitCode::Ok);
-        EXPECT_EQ(err.str(), printer.empty() ? result + "\n" : std::string());
-        if (!printer.empty()) {
-            EXPECT_EQ(pdfPageHeaders(printed(printer)), result);
-            fs::remove(outputFile(printer));
-        }
+    QtBookOutput book(testDate, run[3].empty() ? nullptr : &withoutDefault);
+    EXPECT_TRUE(lp("reject"));
+    std::istringstream words(run[0]);
+    std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
+    args[0] = sampleFile(args[0] == "sr22" ? "sr22-undivided.stk" : "us97-divided.stk").string();
+    std::ostringstream out;
+    std::ostringstream err;
+    auto exit = runQuarrowBook(args, out, err, &book);
+    EXPECT_TRUE(lp("accept"));
+    EXPECT_EQ(exit, printer.empty() ? ExitCode::Failed : ExitCode::Ok);
+    EXPECT_EQ(err.str(), printer.empty() ? result + "\n" : std::string());
+    if (!printer.empty()) {
+        EXPECT_EQ(pdfPageHeaders(printed(printer)), result);
+        fs::remove(outputFile(printer));
+        return;
     }
     std::this_thread::sleep_for(std::chrono::seconds(1));
     EXPECT_FALSE(fs::exists(outputFile("PDF")) || fs::exists(outputFile("PDF-A4")));
 }
+INSTANTIATE_TEST_SUITE_P(PrintSystem, PrintRuns, testing::ValuesIn(readTable("printruns.txt")),
+                         rowName);
 
 } // namespace
 } // namespace quarrow::test
