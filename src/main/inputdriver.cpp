@@ -124,6 +124,7 @@ bool openBook(ReportStore& store, std::string_view fileName, Messenger& messenge
         messenger.show("Please Select RAW data file");
         return false;
     }
+    // Whether it opens or not, the book shown next starts at its first page.
     store.CurrentPage = 0;
     bool opened = kind == InputKind::Listing ? GpkQuarrow(store, messenger) == 0
                                              : ReadReportFile(store, messenger);
@@ -131,7 +132,6 @@ bool openBook(ReportStore& store, std::string_view fileName, Messenger& messenge
         return false;
     if (kind == InputKind::Report)
         store.ReportFileName = store.InputFileName;
-    store.CurrentPage = 0;
     if (isDivided(store))
         store.CurrentSide = sideName(BookSide::Left);
     return true;
