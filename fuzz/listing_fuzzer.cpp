@@ -25,10 +25,9 @@ bool fitsReportFile(const ReportStore& book)
     for (auto [pages, lastPage] : booksOf(book)) {
         for (int index = 0; index <= lastPage; ++index) {
             const BookPage& page = pages->read(index);
-            for (int block = 0; block <= 2; ++block) {
+            for (int block = 0; block <= 2; ++block)
                 if (!fitsReportFile(page.StakeCells.at(block, 0, 0), true))
                     return false;
-            }
             if (!fitsReportFile(page.RoadwayName, false))
                 return false;
         }

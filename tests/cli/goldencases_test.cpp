@@ -31,10 +31,9 @@ std::vector<std::string> caseNames()
 
 fs::path inputOf(const fs::path& folder)
 {
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().stem() == "input")
             return entry.path();
-    }
     throw std::runtime_error("no input file in " + folder.string());
 }
 

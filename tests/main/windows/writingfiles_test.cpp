@@ -39,7 +39,7 @@ void withDisk([[maybe_unused]] std::optional<std::uintmax_t> room,
 // The display window, the main window and quarrow-book write the report file and PDF files
 // of the divided book "sr22" beside its listing, with no printer installed; building the book
 // leaves the folder as it was.
-class WritingFiles : public DesktopTest
+class WritingFiles : public DesktopTest, public testing::WithParamInterface<TableRow>
 {
 protected:
     WritingFiles() : DesktopTest(QStringList()) {}
@@ -133,8 +133,7 @@ protected:
 // cancelling the dialog or the job, a failure part-way and a name that is not the file's
 // kind leave every file of the folder as it was. A book that could not be saved at Close
 // keeps the program open (tests/data/writes.txt).
-class Writes : public WritingFiles, public testing::WithParamInterface<TableRow>
-{};
+using Writes = WritingFiles;
 TEST_P(Writes, NothingIsReplacedWithoutTheUsersConsent)
 {
     const auto& row = GetParam();
