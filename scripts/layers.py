@@ -5,7 +5,8 @@ The guide lists each folder of src/ with the folders it builds on, in a block th
 with "```layers"; a folder may include from itself and from every folder it builds on,
 directly or through another. The engine's folders (all but windows/, output/ and the
 windows' kit) include no Qt header. Prints each include against the rule and exits 1 when
-there is any, or when the folders build on each other in a circle.
+there is any, or when the folders, or the top folders they stand in, build on each other in
+a circle.
 
 Usage: scripts/layers.py [ROOT]   (the repository, by default this script's)
 """
@@ -37,9 +38,21 @@ def reachable(layers, folder, path=()):
     return found
 
 
+def top_folders(layers):
+    """The layers by top folder: as render/windows builds on windowkit, render does."""
+    tops = {}
+    for folder, below in layers.items():
+        top = folder.split("/")[0]
+        tops.setdefault(top, set()).update({b.split("/")[0] for b in below} - {top})
+    return tops
+
+
 def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[1])
     layers = read_layers(root / "docs" / "developing.md")
+    tops = top_folders(layers)
+    for top in tops:
+        reachable(tops, top)
     allowed = {folder: reachable(layers, folder) | {folder} for folder in layers}
     faults = []
     for source in sorted((root / "src").rglob("*")):

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "render/bookprinter.h"
-#include "render/output/printerchoice.h"
-#include "render/pepprint.h"
 #include "store/bookpages.h"
 #include "store/messenger.h"
 #include "store/reportstore.h"
@@ -10,16 +7,16 @@
 #include "windowkit/dialogs.h"
 
 #include <exception>
-#include <optional>
 #include <string>
 
 class QWidget;
 
 namespace quarrow {
 
-// What the windows of the desktop program share, and how they reach each other: the book,
-// the printer and report font, the page renderer and the dialogs, and the commands one window
-// gives another. The program keeps it (main/); a window knows no other window.
+// What the windows of the desktop program share, and how they reach each other: the book and
+// the dialogs, and the commands one window gives another. The program keeps it
+// (main/windows/); a window knows no other window. The display window and the print dialogs
+// reach more of it (render/windows/printingdesktop.h).
 class Desktop
 {
 public:
@@ -29,8 +26,6 @@ public:
     virtual Dialogs& dialogs() = 0;
     // Shows the engine's messages in message boxes over the active window.
     virtual Messenger& messenger() = 0;
-    virtual PrinterChoice& printer() = 0;
-    virtual PepPrint& renderer() = 0;
 
     // A message box over `parent` (or the active window when null), or over the modal dialog
     // that takes the input while one is open.
@@ -42,11 +37,6 @@ public:
     virtual void editStation() = 0;
     // "Go To": finds a station of the undivided book or of that side's book.
     virtual void goToStation(BookSide side) = 0;
-    // "Print Selected Pages": the pages chosen, or nothing when the dialog was cancelled.
-    virtual std::optional<PageRange> choosePages() = 0;
-    // "Select Page Number": the item of the page picked.
-    virtual QString pickPage() = 0;
-    virtual void unloadForm5() = 0;
     virtual void unloadPrintWindow() = 0;
     // Puts the dialogs' captions and lists in step with a book just built or read.
     virtual void showNewBook() = 0;

@@ -1,7 +1,5 @@
 #include "windowkit/formcontrols.h"
 
-#include "render/units.h"
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -34,7 +32,6 @@ protected:
 
 QRect twips(int left, int top, int width, int height)
 {
-    using units::kTwipsPerPixel;
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
                  height / kTwipsPerPixel);
 }

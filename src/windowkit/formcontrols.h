@@ -13,7 +13,9 @@ class QWidget;
 namespace quarrow {
 
 // The windows place their controls in twips, as their layouts are given, at 15 twips to a
-// pixel. Each control is named as the program names it, so tests can find it.
+// pixel, 96 pixels to the inch. Each control is named as the program names it, so tests can
+// find it.
+inline constexpr int kTwipsPerPixel = 15;
 
 // A position and size in twips.
 QRect twips(int left, int top, int width, int height);

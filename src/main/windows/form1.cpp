@@ -4,10 +4,10 @@
 #include "main/inputdriver.h"
 #include "render/pagelayout.h"
 #include "render/windows/frmsystem.h"
+#include "render/windows/printingdesktop.h"
 #include "store/bookpages.h"
 #include "store/reportfile.h"
 #include "windowkit/booktext.h"
-#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 #include "windowkit/reportsaving.h"
 
@@ -33,7 +33,7 @@ bool isEnter(QEvent* event)
 
 } // namespace
 
-Form1::Form1(Desktop& program) : m_program(program)
+Form1::Form1(PrintingDesktop& program) : m_program(program)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());

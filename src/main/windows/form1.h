@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace quarrow {
 
-class Desktop;
+class PrintingDesktop;
 
 // The main window: the project and control numbers for the page header, the input file,
 // Preview, which builds the book and shows it, About and Close.
@@ -17,7 +17,7 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(Desktop& program);
+    explicit Form1(PrintingDesktop& program);
 
     // Chooses a file as File Browse does: a file named on the command line, such as a report
     // file opened from Explorer. A name that names no file is refused with a message.
@@ -43,7 +43,7 @@ private:
     bool runSavePrompt();
     bool openBook();
 
-    Desktop& m_program;
+    PrintingDesktop& m_program;
     QLabel* m_label1;
     QLabel* m_label2;
     QLineEdit* m_txtProjectNumber;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "render/output/printerchoice.h"
-#include "render/pepprint.h"
-#include "windowkit/desktop.h"
+#include "render/windows/printingdesktop.h"
 
 #include <QPointer>
 
@@ -25,7 +23,7 @@ class frmStation;
 // The desktop program: the book, the printer and report font, the dialogs, the page renderer,
 // and the windows themselves, which are made when first used and live until they are
 // unloaded, so that a hidden window keeps what it shows.
-class Program : public Desktop
+class Program : public PrintingDesktop
 {
 public:
     Program(Dialogs& dialogs, const PrintPlatform& platform, DateSource today = localToday);

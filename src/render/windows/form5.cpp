@@ -1,7 +1,7 @@
 #include "render/windows/form5.h"
 
+#include "render/windows/printingdesktop.h"
 #include "windowkit/booktext.h"
-#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 
 #include <QComboBox>
@@ -24,7 +24,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 } // namespace
 
-Form5::Form5(Desktop& program, QWidget* parent) : QDialog(parent), m_program(program)
+Form5::Form5(PrintingDesktop& program, QWidget* parent) : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Print Selected Pages"));

@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace quarrow {
 
-class Desktop;
+class PrintingDesktop;
 
 // "Print Selected Pages": the range of pages to print, and the side of a divided book.
 // Print hides the dialog, so the next showing keeps the pages, side and labels; Cancel
@@ -25,7 +25,7 @@ class Form5 : public QDialog
     Q_OBJECT
 
 public:
-    Form5(Desktop& program, QWidget* parent);
+    Form5(PrintingDesktop& program, QWidget* parent);
 
     // Puts the roadway type, side and page count of the book; done when the dialog is made
     // and for each book built or read.
@@ -46,7 +46,7 @@ private:
     std::optional<std::int16_t> pageNumber(QLineEdit* box) const;
     void pickPage(QLineEdit* box);
 
-    Desktop& m_program;
+    PrintingDesktop& m_program;
     QLabel* m_label4;
     QComboBox* m_combo2;
     QLabel* m_label3;

@@ -1,7 +1,7 @@
 #include "render/windows/form6.h"
 
+#include "render/windows/printingdesktop.h"
 #include "windowkit/booktext.h"
-#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 
 #include <QComboBox>
@@ -51,7 +51,7 @@ void addHeading(QWidget* parent, const char* name, const QString& text, const QC
 
 } // namespace
 
-Form6::Form6(Desktop& program, QWidget* parent) : QDialog(parent), m_program(program)
+Form6::Form6(PrintingDesktop& program, QWidget* parent) : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Select Page Number"));

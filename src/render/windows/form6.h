@@ -6,7 +6,7 @@ class QComboBox;
 
 namespace quarrow {
 
-class Desktop;
+class PrintingDesktop;
 
 // "Select Page Number": a page picker listing every page of the book with its first and
 // last station. Picking hides it, so its list stays loaded.
@@ -15,7 +15,7 @@ class Form6 : public QDialog
     Q_OBJECT
 
 public:
-    Form6(Desktop& program, QWidget* parent);
+    Form6(PrintingDesktop& program, QWidget* parent);
 
     // Lists the pages of a book just built or read.
     void takeBook();
@@ -26,7 +26,7 @@ public:
     void Combo1_Click(int index);
 
 private:
-    Desktop& m_program;
+    PrintingDesktop& m_program;
     QComboBox* m_combo1;
     int m_PickedPageIndex = 0;
 };

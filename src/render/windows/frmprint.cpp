@@ -5,8 +5,8 @@
 #include "render/output/qtpaintersurface.h"
 #include "render/units.h"
 #include "render/windows/pageview.h"
+#include "render/windows/printingdesktop.h"
 #include "store/reportfile.h"
-#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 #include "windowkit/qtdialogs.h"
 #include "windowkit/reportsaving.h"
@@ -25,8 +25,6 @@
 
 namespace quarrow {
 namespace {
-
-using units::kTwipsPerPixel;
 
 QAction* addItem(QWidget* menu, const char* name, const QString& caption)
 {
@@ -56,7 +54,7 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
 
 } // namespace
 
-frmPrint::frmPrint(Desktop& program) : m_program(program), m_view(new PageView(this))
+frmPrint::frmPrint(PrintingDesktop& program) : m_program(program), m_view(new PageView(this))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Display Report"));

@@ -14,7 +14,7 @@ class QMenu;
 namespace quarrow {
 
 class PageView;
-class Desktop;
+class PrintingDesktop;
 
 // The display window: one page of the book at a time, zoomed to fit the window, with menus
 // to page through the book, find and correct stations, print, save and close.
@@ -23,7 +23,7 @@ class frmPrint : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmPrint(Desktop& program);
+    explicit frmPrint(PrintingDesktop& program);
     ~frmPrint() override;
 
     // Clears the window and draws page `CurrentPage` of the current side.
@@ -59,7 +59,7 @@ private:
     bool runPrintJob(const QString& label, const std::function<bool(const PrintProgress&)>& job);
     std::optional<QString> printIntoPdf(const std::optional<PageRange>& pages);
 
-    Desktop& m_program;
+    PrintingDesktop& m_program;
     // Set once shown until the window manager's frame is known; the window's children send it
     // events while it is being made.
     bool m_frameUnknown = false;

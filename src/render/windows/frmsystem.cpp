@@ -1,8 +1,8 @@
 #include "render/windows/frmsystem.h"
 
 #include "render/output/printplatform.h"
+#include "render/windows/printingdesktop.h"
 #include "windowkit/booktext.h"
-#include "windowkit/desktop.h"
 #include "windowkit/formcontrols.h"
 
 #include <QComboBox>
@@ -14,7 +14,8 @@
 
 namespace quarrow {
 
-frmSystem::frmSystem(Desktop& program, QWidget* parent) : QDialog(parent), m_program(program)
+frmSystem::frmSystem(PrintingDesktop& program, QWidget* parent)
+    : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("frmSystem"));
     setWindowTitle(QStringLiteral("Select Font and a Printer"));

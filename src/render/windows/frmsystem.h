@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace quarrow {
 
-class Desktop;
+class PrintingDesktop;
 
 // "Select Font and a Printer": the printer every page is printed on and laid out for, and
 // the font every page is drawn in. Made anew for each showing.
@@ -16,7 +16,7 @@ class frmSystem : public QDialog
     Q_OBJECT
 
 public:
-    frmSystem(Desktop& program, QWidget* parent);
+    frmSystem(PrintingDesktop& program, QWidget* parent);
 
     void cmdDone_Click();
     void cmdCancel_Click();
@@ -29,7 +29,7 @@ private:
     void listPrinters();
     void listFonts();
 
-    Desktop& m_program;
+    PrintingDesktop& m_program;
     QComboBox* m_printers;
     QComboBox* m_fonts;
     QPushButton* m_cmdDone;
