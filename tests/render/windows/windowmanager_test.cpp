@@ -49,6 +49,9 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
             click(fontAndPrinter, "cmdDone");
         });
         frmPrint& window = printWindow();
+        double shape = store.PrintWidthChars * 120.0 / (store.PrintHeightLines * 240.0);
+        // It takes the paper's shape before it shows, so that the window manager places that.
+        EXPECT_NEAR(double(window.width()) / window.height(), shape, 0.05);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         bool framed = QTest::qWaitFor([&] { return outer(window) != window.geometry(); }, 15000);
         // On a loaded machine Qt now and then never learns the frame of a window just mapped:
@@ -61,7 +64,6 @@ TEST_F(UnderAWindowManager, TheDisplayWindowFitsTheScreenFrameAndAll)
         }
         ASSERT_TRUE(framed) << "the window manager's frame never reached the window";
         QRect room = window.screen()->availableGeometry();
-        double shape = store.PrintWidthChars * 120.0 / (store.PrintHeightLines * 240.0);
         // As tall as the screen holds it, in the printable area's shape, within the screen.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
