@@ -107,6 +107,13 @@ rm -f "$print_system/out/PDF.pdf"
 # machine may drop.
 LC_ALL=C.UTF-8 WINEDEBUG=-all "$wine" reg add 'HKCU\Software\Quarrow Print Book\Quarrow Print Book' \
     /v lastFolder /d "Z:$folder" /f >/dev/null
+# Wine reads the printers once, as the program starts, and may list none while the print
+# system is still busy with the tests before: the program starts once the system is idle.
+for _ in $(seq 200); do
+    busy=$({ lpstat -h "$CUPS_SERVER" -o; lpstat -h "$CUPS_SERVER" -p | grep 'now printing'; } 2>/dev/null || true)
+    [ -z "$busy" ] && break
+    sleep 0.1
+done
 (cd "$work" && WINEDEBUG=-all LC_ALL=C.UTF-8 exec "$wine" "$bin/quarrow.exe") &
 program=$!
 
